@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/outside.h"
+
+// Headless mode is also the scripting interface: every main-console line goes to stdout as it
+// stands, the additional console's views are prefixed "chat> " and "log> ".
+class StdoutConsole final : public ConsoleView {
+public:
+    void appendLine(const QString& line) override;
+    void clear() override {}
+    void setColour(ConsoleColour) override {}
+    void setStatusLine(const QString&) override {}
+};
+
+class StdoutAdditionalConsole final : public AdditionalConsoleView {
+public:
+    void chatLine(const QString& line) override;
+    void logLine(const QString& line) override;
+};
+
+// No one to ask on a server: questions are answered No; errors go to stderr.
+class TerminalNotifications final : public Notifications {
+public:
+    void balloon(const QString& title, const QString& text) override;
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+};
+
+void WriteStdout(const QString& line);

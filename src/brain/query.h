@@ -1,0 +1,73 @@
+#pragma once
+
+#include "db_config.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <stdexcept>
+
+struct st_mysql;
+struct st_mysql_stmt;
+
+// A statement the server refused, with the server's own code and message.
+class DbError : public std::runtime_error {
+public:
+    DbError(unsigned code, const QString& message);
+    unsigned code() const { return code_; }
+    QString message() const { return message_; }
+
+private:
+    unsigned code_;
+    QString message_;
+};
+
+// The one query object through which every statement reaches the brain. Every value is a bound
+// parameter of a prepared statement; only table and column names are part of the text.
+class Query {
+public:
+    explicit Query(DbConfig config);
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    // Throws DbError when the server cannot be reached.
+    void connect();
+    void disconnect();
+    bool isConnected() const { return connection_ != nullptr; }
+    const DbConfig& config() const { return config_; }
+
+    // Runs a SELECT and stands on its first row; returns the row count. A regular expression the
+    // server rejects counts as no match (no rows).
+    int open(const QString& sql, const QVariantList& params = {});
+    int recordCount() const { return int(rows_.size()); }
+    bool eof() const { return current_ >= rows_.size(); }
+    void first() { current_ = 0; }
+    void next() { ++current_; }
+    // The value of `column` on the current row; NULL and a missing row read as empty text.
+    QString field(const QString& column) const;
+    // Runs INSERT, REPLACE, UPDATE, DELETE and the like; returns the affected-row count.
+    qint64 execute(const QString& sql, const QVariantList& params = {});
+    qint64 lastInsertId() const;
+
+    // Statements sent since start; the benchmarks print it.
+    qint64 statementCount() const { return statements_; }
+
+private:
+    void run(const QString& sql, const QVariantList& params, bool wantRows);
+    st_mysql_stmt* prepared(const QString& sql);
+    [[noreturn]] void fail(unsigned code, const QString& message);
+    void forgetStatements();
+
+    DbConfig config_;
+    st_mysql* connection_ = nullptr;
+    QHash<QString, st_mysql_stmt*> statements_cache_;
+    QStringList columns_;
+    QList<QStringList> rows_;
+    qsizetype current_ = 0;
+    qint64 affected_ = 0;
+    qint64 statements_ = 0;
+};

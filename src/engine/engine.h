@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine_state.h"
+#include "outside.h"
+#include "program_home.h"
+#include "stages.h"
+
+#include <QObject>
+#include <QTimer>
+
+class Query;
+
+// What the engine reaches outside itself. Every pointer is set; sessions without a window or
+// IRC plug in the quiet stand-ins of outside.h.
+struct Outside {
+    ConsoleView* console;
+    AdditionalConsoleView* additional;
+    Notifications* notifications;
+    SoundCues* sounds;
+    IrcSender* irc;
+    Clock* clock;
+    RandomSource* random;
+};
+
+// The engine: its state, the brain's query object, the outside world and the NLP timer.
+class Engine : public QObject {
+    Q_OBJECT
+public:
+    Engine(Query& db, Outside outside, ProgramHome home);
+
+    EngineState state;
+    Stages stages;
+    Query& db;
+    Outside out;
+    ProgramHome home;
+    QTimer NLPtimer;
+
+    // One tick of the NLP timer: takes one input and runs it through the whole cycle.
+    void NLPtimerTimer();
+    // Nothing is queued, no cycle runs and no answer line waits.
+    bool idle() const;
+    bool cycleRunning() const { return cycleRunning_; }
+    void showStatusLine();
+
+signals:
+    // The cycle has taken an input out of InputStore.
+    void inputTaken();
+    // A cycle has ended, normally or by an error.
+    void cycleEnded();
+
+private:
+    bool cycleRunning_ = false;
+};

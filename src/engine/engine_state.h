@@ -1,0 +1,108 @@
+#pragma once
+
+#include "settings.h"
+#include "stores.h"
+
+#include <QString>
+
+// The input the NLP cycle is working on.
+struct Request {
+    int TargetKind = 0;
+    QString UserAddress;
+    QString ReplyTarget;
+    QString UserNick;
+    QString UserKey;
+    QString OwnerKey;
+    QString RawText;
+    QString OriginalPhrase;
+    QString WorkPhrase;
+    QString PhraseBeforeCorrection;
+    bool Highlighted = false;
+    bool PrivateInput = false;
+    bool HasLink = false;
+    QString LinkText;
+    QString LinkPrefix;
+    bool OwnNickFound = false;
+    bool UserNickMentioned = false;
+    bool NickRemoved = false;
+    bool AdmMatch = false;
+    bool DatabaseMatch = false;
+    QString InputCategory = "interface_s";
+    QString Daytime;
+    QString Personality;
+    QString Category = "DEFAULT";
+    int Privilege = 0;
+    QString MatchedQuestion;
+    bool Answered = false;
+    QString EventName;
+    QString OutputPhrase;
+};
+
+// Through these a stage tells the cycle what it did.
+struct Outcomes {
+    int VersionReplied = 0;
+    int CommandDone = 0;
+    int KeyEventOutcome = 0;  // 0 none, 1 consumed, 2 continue without the understanding stages
+    int KeyEventActive = 0;
+    int RepetitionOutcome = 0;  // 0 none, 1 answered, 2 the user is being ignored
+    int HighlightAnswered = 0;
+    int EmptyInputAnswered = 0;
+    int AnswerOwnerAnswered = 0;
+    int TeachingHandled = 0;
+    int ErasingHandled = 0;
+    int ResponseTaught = 0;
+    int StopLonelyAnswered = 0;
+    int StopMmasAnswered = 0;
+    int ConverterAnswered = 0;
+    int AdmExpandAnswered = 0;
+    int IntelligentModeRefused = 0;
+
+    // Every outcome but the four that their own stages clear.
+    void resetForCycle();
+};
+
+// The current time split into text parts without leading zeros, and the two stored forms.
+struct ClockParts {
+    QString hour, minute, year, month, day;
+    QString DateText;  // "yyyy.mm.dd"
+    QString TimeText;  // "hh:mm:ss"
+};
+
+struct LonelyState {
+    bool speaking = false;
+    QString userKey;
+    QString outputPhrase;
+    QString replyTarget;
+    int targetKind = 0;
+};
+
+// Row counts of the brain, refreshed at the start of every cycle.
+struct BrainCounts {
+    qint64 interfaceS = 0, interfaceQ = 0, cmdSynonyms = 0, synonyms = 0, corrections = 0,
+           contextWords = 0, positiveWords = 0, negativeWords = 0, caseSensitiveWords = 0,
+           systemMessages = 0, lastphraseUser = 0, unsolvedData = 0;
+};
+
+// The user's lastphrase_ai counters after this cycle's update.
+struct DialogueCounters {
+    bool hasRow = false;
+    int unanswered = 0, answered = 0, dialogcount = 0, unknowns = 0;
+};
+
+struct EngineState {
+    Settings settings;
+    Request request;
+    Outcomes outcomes;
+    ClockParts clock;
+    LonelyState lonely;
+    BrainCounts counts;
+    Stores stores;
+    bool paused = false;
+    bool databaseReady = false;
+    qint64 NlpCount = 0;
+    int ProcessesRemaining = 0;
+    int lastMmasCount = 0;  // MMASStore length as last counted by the delivery
+    DialogueCounters dialogue;
+    int unknownLevel = 0;   // the user's unknown-answer count after this cycle's counter update
+    QString loggedInput;    // the input after conversion, as the NLP log shows it
+};

@@ -1,0 +1,41 @@
+#include "input_queue.h"
+
+#include "console_log.h"
+#include "engine.h"
+#include "log_files.h"
+
+#include <algorithm>
+
+namespace {
+
+void Enqueue(Engine& engine, const TInput& input, bool sameNickIsDuplicate) {
+    EnsureConversationLogs(engine, input.ReplyTarget, input.UserNick);
+    auto& queue = engine.state.stores.InputStore;
+    const bool duplicate = std::any_of(queue.begin(), queue.end(), [&](const TInput& queued) {
+        return queued.UserNick == input.UserNick &&
+               (sameNickIsDuplicate || queued.UpperPhrase == input.UpperPhrase);
+    });
+    if (!duplicate) queue.append(input);
+    ConsoleLine(engine, "A.I. > NLP (Natural Language Processing) preparing process: " +
+                            QString::number(queue.size()));
+}
+
+}  // namespace
+
+void EnqueueIrcInput(Engine& engine, const TInput& input) { Enqueue(engine, input, false); }
+
+void EnqueueLocalInput(Engine& engine, const TInput& input) { Enqueue(engine, input, true); }
+
+TInput PopInput(Engine& engine) { return engine.state.stores.InputStore.takeFirst(); }
+
+TInput LocalInput(const Engine& engine, const QString& phrase) {
+    const QString owner = engine.state.settings.ownersNickname;
+    return TInput{.TargetKind = 0,
+                  .UserAddress = "127.0.0.1",
+                  .ReplyTarget = owner,
+                  .UserNick = owner,
+                  .RawText = {},
+                  .OriginalPhrase = phrase,
+                  .UpperPhrase = phrase.toUpper(),
+                  .Highlighted = 0};
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "stores.h"
+
+class Engine;
+
+// Queues a message from IRC; a record of the same nick with the same upper-case text is queued
+// only once.
+void EnqueueIrcInput(Engine& engine, const TInput& input);
+// Queues a phrase from the local console; dropped while the owner already has one queued.
+void EnqueueLocalInput(Engine& engine, const TInput& input);
+// Removes and returns the oldest record.
+TInput PopInput(Engine& engine);
+// The local console's record for a phrase the owner typed.
+TInput LocalInput(const Engine& engine, const QString& phrase);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The in-memory work stores. They start empty and live as long as the program.
+
+struct TInput {
+    int TargetKind = 0;  // 0 local console, 1 channel, 2 channel with highlight, 3 private
+    QString UserAddress;
+    QString ReplyTarget;
+    QString UserNick;
+    QString RawText;
+    QString OriginalPhrase;
+    QString UpperPhrase;
+    int Highlighted = 0;
+};
+
+struct TMMAS {
+    QString userKey;
+    QString outputPhrase;
+    QString replyTarget;
+    int targetKind = 0;
+};
+
+struct TLTimers {
+    int targetKind = 0;
+    QString replyTarget;
+    QString userKey;
+    QString lastInputTime;  // "hh:mm:ss"
+};
+
+struct TKeyEvents {
+    QString userKey;
+    QString eventType;  // "CONTEXT"
+    int active = 0;
+    QString pendingPhrase;
+    QString question;
+};
+
+// Per-user memory keyed by the plain nick.
+struct TUserVariables {
+    QString nick;
+    int repetitionCount = 0;
+    qint64 ignoreUntil = 0;  // minutes on a continuous clock
+    QString linkedContextKeywords;
+    QString lastAnswerOwner;
+    QString lastAnswer;
+    qint64 lastMessageTime = 0;
+    int fastMessageCount = 0;
+    int floodKicks = 0;
+    std::array<QString, 11> recentMessages;
+    std::array<qint64, 11> recentMessageTimes{};
+    int quickRepeatCount = 0;
+    int spamKicks = 0;
+    QString lastPhrase;
+    int spamRepetitionCount = 0;
+    int longMessageCount = 0;
+    int longWordMessageCount = 0;
+    int capitalsMessageCount = 0;
+    int joinFloodKicks = 0;
+    qint64 lastJoinTime = 0;
+    int fastJoinCount = 0;
+    int badNickKicks = 0;
+    int badContentCount = 0;
+    int badContentKicks = 0;
+    int lonelyTalkingCount = 0;
+    int historyMinutes = 0;
+    QString historyPhrase;
+};
+
+struct Stores {
+    QList<TInput> InputStore;
+    QList<TMMAS> MMASStore;
+    QList<TLTimers> TimerStore;
+    QList<TUserVariables> UserVarStore;
+    QList<TKeyEvents> KeyEventsStore;
+
+    // The record of `nick`, appended with all fields empty when there is none.
+    TUserVariables& userVariables(const QString& nick);
+};

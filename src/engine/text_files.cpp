@@ -1,0 +1,48 @@
+#include "text_files.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+QString DecodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    QStringDecoder baltic("windows-1257");
+    return baltic.isValid() ? QString(baltic.decode(bytes)) : QString::fromLatin1(bytes);
+}
+
+QStringList ReadTextLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TextFileError(QStringLiteral("Cannot read %1: %2")
+                                .arg(path, file.errorString())
+                                .toStdString());
+    QString text = DecodeText(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (QString& line : lines)
+        if (line.endsWith('\r')) line.chop(1);
+    return lines;
+}
+
+void WriteTextLines(const QString& path, const QStringList& lines) {
+    // Written to a temporary file and renamed, so a full disk never leaves half a settings file.
+    QSaveFile file(path);
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toUtf8() + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw TextFileError(QStringLiteral("Cannot write %1: %2")
+                                .arg(path, file.errorString())
+                                .toStdString());
+}
+
+void AppendText(const QString& path, const QString& text) {
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size())
+        throw TextFileError(QStringLiteral("Cannot write %1: %2")
+                                .arg(path, file.errorString())
+                                .toStdString());
+}

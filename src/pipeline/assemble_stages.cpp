@@ -1,0 +1,5 @@
+#include "assemble_stages.h"
+
+#include "engine/stages.h"
+
+void AssembleStages(Stages&) {}

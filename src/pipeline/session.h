@@ -1,0 +1,50 @@
+#pragma once
+
+#include "brain/db_config.h"
+#include "brain/query.h"
+#include "dbadmin/private_server.h"
+#include "dbadmin/startup_checks.h"
+#include "engine/engine.h"
+
+#include <QObject>
+
+#include <memory>
+
+// One run of the program without its windows: the program home, the brain server, the engine
+// with its stages, the start-up checks and the orderly end. The GUI and headless mode differ
+// only in the Outside they plug in.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    Session(QString home, Outside outside);
+    ~Session() override;
+
+    // Seeds the home, reads the database settings and installs the server on the first run.
+    // Returns false after the notifications said why the program must close.
+    bool prepare();
+    // Loads the settings and schedules the start-up checks; false when the settings are missing.
+    bool start();
+    // Saves the settings (only when they were loaded) and stops the server this run started.
+    void shutdown();
+
+    Engine& engine() { return *engine_; }
+    const QString& home() const { return home_; }
+
+signals:
+    // The start-up checks reached the brain: inputs may be fed.
+    void ready();
+    // The program has to close after a start-up or connectivity failure.
+    void fatal();
+
+private:
+    void runStartupChecks();
+
+    QString home_;
+    Outside outside_;
+    DbConfig config_;
+    std::unique_ptr<PrivateServer> server_;
+    std::unique_ptr<Query> db_;
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<ConnectivityChecker> checker_;
+    bool settingsLoaded_ = false;
+};
