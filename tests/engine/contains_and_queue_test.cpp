@@ -1,0 +1,62 @@
+#include "engine/contains.h"
+#include "engine/input_queue.h"
+#include "support/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Contains, FindsIgnoringCaseFromOne) {
+    struct Case {
+        const char* haystack;
+        const char* needle;
+        qsizetype position;
+    };
+    const Case cases[] = {
+        {"hello world", "WORLD", 7}, {"Hello", "hello", 1}, {"abc", "x", 0},
+        {"āboliņš", "ĀBOLIŅŠ", 1},   {"abc", "", 0},        {"", "a", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Contains(QString::fromUtf8(c.haystack), QString::fromUtf8(c.needle)), c.position)
+            << c.haystack << " / " << c.needle;
+}
+
+class InputQueue : public EngineFixture {
+protected:
+    TInput irc(const QString& nick, const QString& text) {
+        TInput input;
+        input.TargetKind = 3;
+        input.UserNick = input.ReplyTarget = nick;
+        input.UserAddress = "user@host";
+        input.OriginalPhrase = input.RawText = text;
+        input.UpperPhrase = text.toUpper();
+        return input;
+    }
+    QStringList queued() {
+        QStringList texts;
+        for (const TInput& input : engine->state.stores.InputStore)
+            texts << input.UserNick + ":" + input.UpperPhrase;
+        return texts;
+    }
+};
+
+TEST_F(InputQueue, IrcDuplicatesAreTheSameNickWithTheSameText) {
+    EnqueueIrcInput(*engine, irc("anna", "hi"));
+    EnqueueIrcInput(*engine, irc("anna", "hi"));
+    EnqueueIrcInput(*engine, irc("bob", "hi"));
+    EnqueueIrcInput(*engine, irc("anna", "hello"));
+    EXPECT_EQ(queued(), (QStringList{"anna:HI", "bob:HI", "anna:HELLO"}));
+    EXPECT_EQ(fakes.console.lines.last(),
+              "A.I. > NLP (Natural Language Processing) preparing process: 3");
+}
+
+TEST_F(InputQueue, ASecondLocalInputIsDroppedWhileTheFirstWaits) {
+    EnqueueLocalInput(*engine, LocalInput(*engine, "first"));
+    EnqueueLocalInput(*engine, LocalInput(*engine, "other text"));
+    EXPECT_EQ(queued(), (QStringList{"Owner:FIRST"}));
+    EXPECT_EQ(engine->state.stores.InputStore[0].UserAddress, "127.0.0.1");
+    EXPECT_EQ(PopInput(*engine).OriginalPhrase, "first");
+    EXPECT_TRUE(engine->state.stores.InputStore.isEmpty());
+}
+
+}  // namespace
