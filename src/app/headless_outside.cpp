@@ -8,17 +8,25 @@ void WriteStdout(const QString& line) {
     std::fflush(stdout);
 }
 
-void StdoutConsole::appendLine(const QString& line) { WriteStdout(line); }
+void StdoutConsole::appendLine(const QString& line) {
+    WriteStdout(line);
+}
 
-void StdoutAdditionalConsole::chatLine(const QString& line) { WriteStdout("chat> " + line); }
+void StdoutAdditionalConsole::chatLine(const QString& line) {
+    WriteStdout("chat> " + line);
+}
 
-void StdoutAdditionalConsole::logLine(const QString& line) { WriteStdout("log> " + line); }
+void StdoutAdditionalConsole::logLine(const QString& line) {
+    WriteStdout("log> " + line);
+}
 
 void TerminalNotifications::balloon(const QString& title, const QString& text) {
     WriteStdout(title + ": " + text);
 }
 
-void TerminalNotifications::information(const QString& text) { WriteStdout(text); }
+void TerminalNotifications::information(const QString& text) {
+    WriteStdout(text);
+}
 
 void TerminalNotifications::error(const QString& text) {
     const QByteArray bytes = text.toUtf8() + '\n';

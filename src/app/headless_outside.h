@@ -5,7 +5,7 @@
 // Headless mode is also the scripting interface: every main-console line goes to stdout as it
 // stands, the additional console's views are prefixed "chat> " and "log> ".
 class StdoutConsole final : public ConsoleView {
-public:
+  public:
     void appendLine(const QString& line) override;
     void clear() override {}
     void setColour(ConsoleColour) override {}
@@ -13,14 +13,14 @@ public:
 };
 
 class StdoutAdditionalConsole final : public AdditionalConsoleView {
-public:
+  public:
     void chatLine(const QString& line) override;
     void logLine(const QString& line) override;
 };
 
 // No one to ask on a server: questions are answered No; errors go to stderr.
 class TerminalNotifications final : public Notifications {
-public:
+  public:
     void balloon(const QString& title, const QString& text) override;
     void information(const QString& text) override;
     void error(const QString& text) override;

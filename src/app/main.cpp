@@ -30,8 +30,9 @@ Options ParseOptions(const QStringList& arguments) {
     parser.setApplicationDescription("Q.I.V.O™ Quenmark Talvane™, a trainable chat character.");
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption headless("headless", "Run without windows: console lines on stdout, "
-                                                  "the owner's phrases from stdin.");
+    const QCommandLineOption headless("headless",
+                                      "Run without windows: console lines on stdout, "
+                                      "the owner's phrases from stdin.");
     const QCommandLineOption home("home", "Use DIR as the program home.", "DIR");
     parser.addOption(headless);
     parser.addOption(home);
@@ -77,7 +78,8 @@ int RunGui(const QString& home) {
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     bool headless = arguments.contains("--headless") || !DisplayAvailable();
     std::unique_ptr<QCoreApplication> app;
     if (headless) {
@@ -99,7 +101,7 @@ int main(int argc, char** argv) {
     NoIrc irc;
     SystemClock clock;
     SystemRandom random;
-    Session session(home, Outside{&console, &additional, &notifications, &sounds, &irc, &clock,
-                                  &random});
+    Session session(home,
+                    Outside{&console, &additional, &notifications, &sounds, &irc, &clock, &random});
     return RunHeadless(session, *app);
 }

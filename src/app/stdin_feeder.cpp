@@ -5,8 +5,8 @@
 
 #include "engine/text_files.h"
 
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 #include <utility>
 
 StdinFeeder::StdinFeeder(Engine& engine) : engine_(engine) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <QTimer>
 
 class Engine;
@@ -12,14 +12,14 @@ class Engine;
 // end of input it waits until every input and answer is done, then reports `finished`.
 class StdinFeeder : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit StdinFeeder(Engine& engine);
     void start();
 
-signals:
+  signals:
     void finished();
 
-private:
+  private:
     void readAvailable();
     void lineRead(const QByteArray& line);
     void endOfInput();

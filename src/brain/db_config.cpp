@@ -5,9 +5,10 @@
 
 DbConfig LoadDbConfig(const QString& path) {
     if (!QFileInfo(path).isReadable())
-        throw DbConfigError(QStringLiteral("The database settings file %1 is missing or unreadable.")
-                                .arg(path)
-                                .toStdString());
+        throw DbConfigError(
+            QStringLiteral("The database settings file %1 is missing or unreadable.")
+                .arg(path)
+                .toStdString());
     QSettings ini(path, QSettings::IniFormat);
     DbConfig config;
     ini.beginGroup("database");

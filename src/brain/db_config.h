@@ -17,7 +17,7 @@ struct DbConfig {
 };
 
 class DbConfigError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

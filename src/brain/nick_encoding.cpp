@@ -20,12 +20,14 @@ const std::array<std::pair<QLatin1String, QLatin1String>, 8> kTokens = {{
 
 QString EncodeNick(const QString& nick) {
     QString key = nick;
-    for (const auto& [character, token] : kTokens) key.replace(character, token);
+    for (const auto& [character, token] : kTokens)
+        key.replace(character, token);
     return key;
 }
 
 QString DecodeNick(const QString& key) {
     QString nick = key;
-    for (const auto& [character, token] : kTokens) nick.replace(token, character);
+    for (const auto& [character, token] : kTokens)
+        nick.replace(token, character);
     return nick;
 }

@@ -1,8 +1,8 @@
 #include "query.h"
 
+#include <errmsg.h>
 #include <mysql.h>
 #include <mysqld_error.h>
-#include <errmsg.h>
 
 #include <vector>
 
@@ -57,7 +57,9 @@ DbError::DbError(unsigned code, const QString& message)
 
 Query::Query(DbConfig config) : config_(std::move(config)) {}
 
-Query::~Query() { disconnect(); }
+Query::~Query() {
+    disconnect();
+}
 
 void Query::connect() {
     disconnect();
@@ -69,9 +71,8 @@ void Query::connect() {
     const QByteArray host = config_.host.toUtf8(), user = config_.user.toUtf8(),
                      password = config_.password.toUtf8(), database = config_.database.toUtf8(),
                      socket = config_.socket.toUtf8();
-    if (!mysql_real_connect(connection_, host.constData(), user.constData(),
-                            password.constData(), database.constData(),
-                            static_cast<unsigned>(config_.port),
+    if (!mysql_real_connect(connection_, host.constData(), user.constData(), password.constData(),
+                            database.constData(), static_cast<unsigned>(config_.port),
                             socket.isEmpty() ? nullptr : socket.constData(), 0)) {
         const unsigned code = mysql_errno(connection_);
         const QString message = QString::fromUtf8(mysql_error(connection_));
@@ -87,11 +88,14 @@ void Query::disconnect() {
 }
 
 void Query::forgetStatements() {
-    for (MYSQL_STMT* statement : std::as_const(statements_cache_)) mysql_stmt_close(statement);
+    for (MYSQL_STMT* statement : std::as_const(statements_cache_))
+        mysql_stmt_close(statement);
     statements_cache_.clear();
 }
 
-void Query::fail(unsigned code, const QString& message) { throw DbError(code, message); }
+void Query::fail(unsigned code, const QString& message) {
+    throw DbError(code, message);
+}
 
 MYSQL_STMT* Query::prepared(const QString& sql) {
     if (MYSQL_STMT* cached = statements_cache_.value(sql)) return cached;
@@ -140,7 +144,8 @@ qint64 Query::lastInsertId() const {
 QString Query::field(const QString& column) const {
     if (eof()) return {};
     for (qsizetype at = 0; at < columns_.size(); ++at)
-        if (columns_[at].compare(column, Qt::CaseInsensitive) == 0) return rows_[current_].value(at);
+        if (columns_[at].compare(column, Qt::CaseInsensitive) == 0)
+            return rows_[current_].value(at);
     return {};
 }
 
@@ -228,7 +233,8 @@ void Query::run(const QString& sql, const QVariantList& params, bool wantRows) {
             rows_ << row;
         }
         mysql_stmt_free_result(statement);
-        if (status == 1) fail(mysql_stmt_errno(statement), QString::fromUtf8(mysql_stmt_error(statement)));
+        if (status == 1)
+            fail(mysql_stmt_errno(statement), QString::fromUtf8(mysql_stmt_error(statement)));
         return;
     }
 }

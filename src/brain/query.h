@@ -15,12 +15,12 @@ struct st_mysql_stmt;
 
 // A statement the server refused, with the server's own code and message.
 class DbError : public std::runtime_error {
-public:
+  public:
     DbError(unsigned code, const QString& message);
     unsigned code() const { return code_; }
     QString message() const { return message_; }
 
-private:
+  private:
     unsigned code_;
     QString message_;
 };
@@ -28,7 +28,7 @@ private:
 // The one query object through which every statement reaches the brain. Every value is a bound
 // parameter of a prepared statement; only table and column names are part of the text.
 class Query {
-public:
+  public:
     explicit Query(DbConfig config);
     ~Query();
     Query(const Query&) = delete;
@@ -56,7 +56,7 @@ public:
     // Statements sent since start; the benchmarks print it.
     qint64 statementCount() const { return statements_; }
 
-private:
+  private:
     void run(const QString& sql, const QVariantList& params, bool wantRows);
     st_mysql_stmt* prepared(const QString& sql);
     [[noreturn]] void fail(unsigned code, const QString& message);

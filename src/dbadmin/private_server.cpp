@@ -13,7 +13,9 @@
 PrivateServer::PrivateServer(QString home, DbConfig config)
     : home_(std::move(home)), config_(std::move(config)) {}
 
-PrivateServer::~PrivateServer() { stopIfStarted(); }
+PrivateServer::~PrivateServer() {
+    stopIfStarted();
+}
 
 bool PrivateServer::answers() const {
     try {
@@ -50,5 +52,6 @@ void PrivateServer::stopIfStarted() {
     const pid_t pid = pid_t(pidFile.readAll().trimmed().toLongLong());
     if (pid <= 0 || ::kill(pid, SIGTERM) != 0) return;
     // The server flushes its tables on SIGTERM; wait until it has gone so nothing is lost.
-    for (int i = 0; i < 600 && ::kill(pid, 0) == 0; ++i) QThread::msleep(100);
+    for (int i = 0; i < 600 && ::kill(pid, 0) == 0; ++i)
+        QThread::msleep(100);
 }

@@ -7,7 +7,7 @@
 // The private brain server that the program runs from its home when Database.ini says it
 // manages it. A server the program finds already answering is left alone at exit.
 class PrivateServer {
-public:
+  public:
     PrivateServer(QString home, DbConfig config);
     ~PrivateServer();
 
@@ -22,7 +22,7 @@ public:
     void stopIfStarted();
     bool startedByUs() const { return started_; }
 
-private:
+  private:
     QString home_;
     DbConfig config_;
     bool started_ = false;

@@ -11,7 +11,9 @@
 
 namespace {
 
-QString SetupPath(const QString& home) { return home + "/MySQL/Setup.dat"; }
+QString SetupPath(const QString& home) {
+    return home + "/MySQL/Setup.dat";
+}
 
 bool TestStatement(Query& db) {
     try {

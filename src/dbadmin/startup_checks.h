@@ -46,14 +46,14 @@ StartupResult StartupChecks(Engine& engine, PrivateServer& server, bool managed,
 // MySQL_checker: every 15 minutes, three tries 5 s apart, then the program closes.
 class ConnectivityChecker : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ConnectivityChecker(Engine& engine, int intervalMs = 900000, int retryMs = 5000);
     void MySQL_checkerTimer();
 
-signals:
+  signals:
     void connectionLost();
 
-private:
+  private:
     void attempt(int failures);
 
     Engine& engine_;

@@ -77,6 +77,7 @@ QString UnknownAnswerEvent(const QString& inputCategory, int level, const QStrin
     const QString kind = question ? "Question" : "Standard";
     if (workPhrase.contains("0Y1Z0X1Y", Qt::CaseInsensitive))
         return "On Unknown Answer - Contextual - " + kind;
-    if (workPhrase.size() > (question ? 80 : 90)) return "On Unknown Answer - " + kind + " Max Length";
+    if (workPhrase.size() > (question ? 80 : 90))
+        return "On Unknown Answer - " + kind + " Max Length";
     return QStringLiteral("On Unknown Answer - %1 Level %2").arg(kind).arg(qBound(1, level, 5));
 }

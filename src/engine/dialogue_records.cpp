@@ -4,7 +4,9 @@
 
 void SaveInputContext(Engine&) {}
 
-void UpdateDialogueCounters(Engine& engine) { engine.state.unknownLevel = 0; }
+void UpdateDialogueCounters(Engine& engine) {
+    engine.state.unknownLevel = 0;
+}
 
 void TrainingNotice(Engine&, const QString&) {}
 

@@ -25,7 +25,7 @@ struct Outside {
 // The engine: its state, the brain's query object, the outside world and the NLP timer.
 class Engine : public QObject {
     Q_OBJECT
-public:
+  public:
     Engine(Query& db, Outside outside, ProgramHome home);
 
     EngineState state;
@@ -42,12 +42,12 @@ public:
     bool cycleRunning() const { return cycleRunning_; }
     void showStatusLine();
 
-signals:
+  signals:
     // The cycle has taken an input out of InputStore.
     void inputTaken();
     // A cycle has ended, normally or by an error.
     void cycleEnded();
 
-private:
+  private:
     bool cycleRunning_ = false;
 };

@@ -103,6 +103,6 @@ struct EngineState {
     int ProcessesRemaining = 0;
     int lastMmasCount = 0;  // MMASStore length as last counted by the delivery
     DialogueCounters dialogue;
-    int unknownLevel = 0;   // the user's unknown-answer count after this cycle's counter update
-    QString loggedInput;    // the input after conversion, as the NLP log shows it
+    int unknownLevel = 0;  // the user's unknown-answer count after this cycle's counter update
+    QString loggedInput;   // the input after conversion, as the NLP log shows it
 };

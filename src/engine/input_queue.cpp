@@ -22,11 +22,17 @@ void Enqueue(Engine& engine, const TInput& input, bool sameNickIsDuplicate) {
 
 }  // namespace
 
-void EnqueueIrcInput(Engine& engine, const TInput& input) { Enqueue(engine, input, false); }
+void EnqueueIrcInput(Engine& engine, const TInput& input) {
+    Enqueue(engine, input, false);
+}
 
-void EnqueueLocalInput(Engine& engine, const TInput& input) { Enqueue(engine, input, true); }
+void EnqueueLocalInput(Engine& engine, const TInput& input) {
+    Enqueue(engine, input, true);
+}
 
-TInput PopInput(Engine& engine) { return engine.state.stores.InputStore.takeFirst(); }
+TInput PopInput(Engine& engine) {
+    return engine.state.stores.InputStore.takeFirst();
+}
 
 TInput LocalInput(const Engine& engine, const QString& phrase) {
     const QString owner = engine.state.settings.ownersNickname;

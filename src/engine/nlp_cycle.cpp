@@ -75,12 +75,18 @@ Next UnderstandAndAnswer(Engine& e) {
 
     // Teaching and erasing: the first stage that handles the input ends the chain.
     const std::pair<const Stage*, int*> chain[] = {
-        {&st.EraseSynonym, &o.ErasingHandled},         {&st.TeachSynonym, &o.TeachingHandled},
-        {&st.TeachResponse, &o.TeachingHandled},       {&st.EraseResponse, &o.ErasingHandled},
-        {&st.TeachContextKeywords, &o.TeachingHandled}, {&st.EraseContextKeywords, &o.ErasingHandled},
-        {&st.TeachCaseWords, &o.TeachingHandled},      {&st.EraseCaseWords, &o.ErasingHandled},
-        {&st.TeachPositiveWords, &o.TeachingHandled},  {&st.TeachNegativeWords, &o.TeachingHandled},
-        {&st.ErasePositiveWords, &o.ErasingHandled},   {&st.EraseNegativeWords, &o.ErasingHandled},
+        {&st.EraseSynonym, &o.ErasingHandled},
+        {&st.TeachSynonym, &o.TeachingHandled},
+        {&st.TeachResponse, &o.TeachingHandled},
+        {&st.EraseResponse, &o.ErasingHandled},
+        {&st.TeachContextKeywords, &o.TeachingHandled},
+        {&st.EraseContextKeywords, &o.ErasingHandled},
+        {&st.TeachCaseWords, &o.TeachingHandled},
+        {&st.EraseCaseWords, &o.ErasingHandled},
+        {&st.TeachPositiveWords, &o.TeachingHandled},
+        {&st.TeachNegativeWords, &o.TeachingHandled},
+        {&st.ErasePositiveWords, &o.ErasingHandled},
+        {&st.EraseNegativeWords, &o.ErasingHandled},
     };
     for (const auto& [stage, handled] : chain) {
         if (r.HasLink && stage != &st.TeachResponse) continue;
@@ -108,8 +114,9 @@ Next UnderstandAndAnswer(Engine& e) {
     Run(st.LookupAnswer, e);
     Run(st.PublicAnswerGate, e);
     if (o.IntelligentModeRefused) {
-        ConsoleLine(e, "A.I. > Intelligent Mode algorithm does not allow reacting on current "
-                       "public message.");
+        ConsoleLine(e,
+                    "A.I. > Intelligent Mode algorithm does not allow reacting on current "
+                    "public message.");
         return Next::Finish;
     }
     if (r.TargetKind == 1 && s.settings.processPublicMessages) {
@@ -157,8 +164,7 @@ void LogAndAnswer(Engine& e) {
         TrainingNotice(e, "database match: \"" + r.MatchedQuestion.toLower() + "\".");
     NlpLogEntry(e);
     UpdateDialogueCounters(e);
-    if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow &&
-        s.dialogue.dialogcount == 1) {
+    if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow && s.dialogue.dialogcount == 1) {
         AnswerWithEvent(e, "On Dialog Start");
         r.Answered = true;
     }
@@ -168,8 +174,7 @@ void LogAndAnswer(Engine& e) {
         if (o.RepetitionOutcome == 2) return;
     }
     if (r.Answered) return Deliver(e);
-    if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow &&
-        s.dialogue.unanswered == 1) {
+    if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow && s.dialogue.unanswered == 1) {
         AnswerWithEvent(e, r.InputCategory == "interface_q"
                                ? "On Unknown Answer - Question First Unknown"
                                : "On Unknown Answer - Standard First Unknown");

@@ -9,7 +9,7 @@
 enum class ConsoleColour { Lime, Red, Green };
 
 class ConsoleView {
-public:
+  public:
     virtual ~ConsoleView() = default;
     virtual void appendLine(const QString& line) = 0;
     virtual void clear() = 0;
@@ -19,14 +19,14 @@ public:
 
 // The additional console: the owner's local chat window with a chat view and a log view.
 class AdditionalConsoleView {
-public:
+  public:
     virtual ~AdditionalConsoleView() = default;
     virtual void chatLine(const QString& line) = 0;
     virtual void logLine(const QString& line) = 0;
 };
 
 class Notifications {
-public:
+  public:
     virtual ~Notifications() = default;
     virtual void balloon(const QString& title, const QString& text) = 0;
     virtual void information(const QString& text) = 0;
@@ -35,13 +35,13 @@ public:
 };
 
 class SoundCues {
-public:
+  public:
     virtual ~SoundCues() = default;
     virtual void play(const QString& file) = 0;
 };
 
 class IrcSender {
-public:
+  public:
     virtual ~IrcSender() = default;
     virtual bool connected() const = 0;
     virtual void sendPrivmsg(const QString& target, const QString& text) = 0;
@@ -50,36 +50,36 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
 };
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // A number in [0, bound); 0 when bound is not positive.
     virtual int bounded(int bound) = 0;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
 class SystemRandom final : public RandomSource {
-public:
+  public:
     int bounded(int bound) override;
 };
 
 // Stand-ins for a session without a window, a tray or an IRC connection.
 class SilentSounds final : public SoundCues {
-public:
+  public:
     void play(const QString&) override {}
 };
 
 class NoIrc final : public IrcSender {
-public:
+  public:
     bool connected() const override { return false; }
     void sendPrivmsg(const QString&, const QString&) override {}
     void sendNotice(const QString&, const QString&) override {}

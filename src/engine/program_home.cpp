@@ -19,8 +19,7 @@ QString ResolveHomeFolder(const QString& homeOption) {
 QString ShippedDataFolder() {
     const QString fromEnvironment = qEnvironmentVariable("TALVANE_DATA");
     if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    const QString installed =
-        QCoreApplication::applicationDirPath() + "/../share/quenmark-talvane";
+    const QString installed = QCoreApplication::applicationDirPath() + "/../share/quenmark-talvane";
     if (QFileInfo::exists(installed + "/Main/Options.ini")) return QDir(installed).absolutePath();
     return QStringLiteral(TALVANE_SOURCE_DATA_DIR);
 }
@@ -36,10 +35,9 @@ void SeedProgramHome(const QString& home, const QString& shipped) {
             const QString target = home + '/' + QDir(shipped).relativeFilePath(source);
             if (QFileInfo::exists(target)) continue;
             if (!root.mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-                throw HomeSeedError(
-                    QStringLiteral("Cannot create %1 in the program home %2.")
-                        .arg(target, home)
-                        .toStdString());
+                throw HomeSeedError(QStringLiteral("Cannot create %1 in the program home %2.")
+                                        .arg(target, home)
+                                        .toStdString());
             QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
         }
     }

@@ -6,13 +6,13 @@
 
 // The folder that holds everything of one installation: Main/, MySQL/, Logs/, sounds/ ...
 class ProgramHome {
-public:
+  public:
     explicit ProgramHome(QString root = {}) : root_(std::move(root)) {}
     const QString& root() const { return root_; }
     // A path below the home, such as "Main/Options.ini".
     QString path(const QString& relative) const { return root_ + '/' + relative; }
 
-private:
+  private:
     QString root_;
 };
 
@@ -22,7 +22,7 @@ QString ResolveHomeFolder(const QString& homeOption);
 QString ShippedDataFolder();
 
 class HomeSeedError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -15,9 +15,8 @@ QString DecodeText(const QByteArray& bytes) {
 QStringList ReadTextLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TextFileError(QStringLiteral("Cannot read %1: %2")
-                                .arg(path, file.errorString())
-                                .toStdString());
+        throw TextFileError(
+            QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()).toStdString());
     QString text = DecodeText(file.readAll());
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     QStringList lines = text.split('\n');
@@ -31,18 +30,17 @@ void WriteTextLines(const QString& path, const QStringList& lines) {
     // Written to a temporary file and renamed, so a full disk never leaves half a settings file.
     QSaveFile file(path);
     QByteArray bytes;
-    for (const QString& line : lines) bytes += line.toUtf8() + '\n';
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TextFileError(QStringLiteral("Cannot write %1: %2")
-                                .arg(path, file.errorString())
-                                .toStdString());
+        throw TextFileError(
+            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }
 
 void AppendText(const QString& path, const QString& text) {
     QFile file(path);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size())
-        throw TextFileError(QStringLiteral("Cannot write %1: %2")
-                                .arg(path, file.errorString())
-                                .toStdString());
+        throw TextFileError(
+            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 class TextFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

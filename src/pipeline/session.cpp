@@ -6,10 +6,11 @@
 
 #include <QTimer>
 
-Session::Session(QString home, Outside outside)
-    : home_(std::move(home)), outside_(outside) {}
+Session::Session(QString home, Outside outside) : home_(std::move(home)), outside_(outside) {}
 
-Session::~Session() { shutdown(); }
+Session::~Session() {
+    shutdown();
+}
 
 bool Session::prepare() {
     Notifications& notify = *outside_.notifications;

@@ -15,7 +15,7 @@
 // only in the Outside they plug in.
 class Session : public QObject {
     Q_OBJECT
-public:
+  public:
     Session(QString home, Outside outside);
     ~Session() override;
 
@@ -30,13 +30,13 @@ public:
     Engine& engine() { return *engine_; }
     const QString& home() const { return home_; }
 
-signals:
+  signals:
     // The start-up checks reached the brain: inputs may be fed.
     void ready();
     // The program has to close after a start-up or connectivity failure.
     void fatal();
 
-private:
+  private:
     void runStartupChecks();
 
     QString home_;

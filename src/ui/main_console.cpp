@@ -7,12 +7,12 @@ namespace {
 
 // Until the additional console exists its views are written to the main log.
 class LogOnlyAdditionalConsole final : public AdditionalConsoleView {
-public:
+  public:
     explicit LogOnlyAdditionalConsole(ConsoleView& console) : console_(console) {}
     void chatLine(const QString& line) override { console_.appendLine(line); }
     void logLine(const QString& line) override { console_.appendLine(line); }
 
-private:
+  private:
     ConsoleView& console_;
 };
 
@@ -48,16 +48,22 @@ MainConsole::MainConsole(QWidget* parent)
     setStatusLine("NLP COUNT: 0, PROCESSES REMAINING: 0/0");
 }
 
-void MainConsole::appendLine(const QString& line) { log_->appendPlainText(line); }
-
-void MainConsole::clear() { log_->clear(); }
-
-void MainConsole::setColour(ConsoleColour colour) {
-    log_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: %1; }")
-                            .arg(ColourName(colour)));
+void MainConsole::appendLine(const QString& line) {
+    log_->appendPlainText(line);
 }
 
-void MainConsole::setStatusLine(const QString& status) { status_->setText(status); }
+void MainConsole::clear() {
+    log_->clear();
+}
+
+void MainConsole::setColour(ConsoleColour colour) {
+    log_->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: black; color: %1; }").arg(ColourName(colour)));
+}
+
+void MainConsole::setStatusLine(const QString& status) {
+    status_->setText(status);
+}
 
 void MainConsole::balloon(const QString& title, const QString& text) {
     appendLine(title + ": " + text);
@@ -67,7 +73,9 @@ void MainConsole::information(const QString& text) {
     QMessageBox::information(this, "Q.I.V.O™", text);
 }
 
-void MainConsole::error(const QString& text) { QMessageBox::critical(this, "Q.I.V.O™", text); }
+void MainConsole::error(const QString& text) {
+    QMessageBox::critical(this, "Q.I.V.O™", text);
+}
 
 bool MainConsole::askYesNo(const QString& text) {
     return QMessageBox::question(this, "Q.I.V.O™", text) == QMessageBox::Yes;

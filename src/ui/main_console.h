@@ -13,7 +13,7 @@
 // while an answer line is sent, and the status line below it.
 class MainConsole : public QMainWindow, public ConsoleView, public Notifications {
     Q_OBJECT
-public:
+  public:
     explicit MainConsole(QWidget* parent = nullptr);
 
     void appendLine(const QString& line) override;
@@ -29,7 +29,7 @@ public:
     // The console's parts of the outside world, with the given clock, random source and IRC.
     Outside outside(Clock* clock, RandomSource* random, IrcSender* irc);
 
-private:
+  private:
     QPlainTextEdit* log_;
     QLabel* status_;
     std::unique_ptr<AdditionalConsoleView> additional_;

@@ -10,7 +10,8 @@ TEST(NickEncoding, AllEightCharactersBecomeLettersAndComeBack) {
     EXPECT_EQ(key,
               "SPCLFTBRCKTaSPCRGTBRCKTSPCMNUSYMBLbSPCUNDRSMBLcSPCUPERSMBLdSPCGRMRSMBLeSPCGLINSMBLf"
               "SPCBLINSMBLg");
-    for (QChar c : key) EXPECT_TRUE(c.isLetter()) << key.toStdString();
+    for (QChar c : key)
+        EXPECT_TRUE(c.isLetter()) << key.toStdString();
     EXPECT_EQ(DecodeNick(key), nick);
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 class QueryObject : public ::testing::Test {
-protected:
+  protected:
     TestBrain brain;
     Query& db = brain.db();
 };
@@ -19,21 +19,28 @@ TEST_F(QueryObject, TheShippedBrainHasItsTwentySevenTables) {
     db.open("SELECT COUNT(*) as result FROM information_schema.tables WHERE table_schema = ?",
             {brain.config().database});
     EXPECT_EQ(db.field("result"), "27");
-    db.open("SELECT COUNT(*) as result FROM information_schema.tables WHERE table_schema = ? "
-            "AND engine <> 'Aria'",
-            {brain.config().database});
+    db.open(
+        "SELECT COUNT(*) as result FROM information_schema.tables WHERE table_schema = ? "
+        "AND engine <> 'Aria'",
+        {brain.config().database});
     EXPECT_EQ(db.field("result"), "0");
 }
 
 TEST_F(QueryObject, ValuesPassThroughUnchanged) {
     const QStringList values = {
-        "it's \"quoted\"", "back\\slash \\n", "100% _under_ %", "ĀČĒĢĪĶĻŅŠŪŽ āčēģīķļņšūž",
-        "'); DROP TABLE interface_s; --", "emoji 😀", QString(10000, QChar(0x0161)),
+        "it's \"quoted\"",
+        "back\\slash \\n",
+        "100% _under_ %",
+        "ĀČĒĢĪĶĻŅŠŪŽ āčēģīķļņšūž",
+        "'); DROP TABLE interface_s; --",
+        "emoji 😀",
+        QString(10000, QChar(0x0161)),
     };
     for (const QString& value : values) {
-        db.execute("INSERT INTO unsolved_data (`user`, phrase, date_said, time_said) "
-                   "VALUES (?, ?, ?, ?)",
-                   {"tester", value, "2026.12.09", "12:00:00"});
+        db.execute(
+            "INSERT INTO unsolved_data (`user`, phrase, date_said, time_said) "
+            "VALUES (?, ?, ?, ?)",
+            {"tester", value, "2026.12.09", "12:00:00"});
         ASSERT_EQ(db.open("SELECT * FROM unsolved_data WHERE phrase = ? LIMIT 1", {value}), 1);
         EXPECT_EQ(db.field("phrase"), value);
         EXPECT_EQ(db.field("PHRASE"), value) << "columns are found by name in any case";
@@ -47,7 +54,8 @@ TEST_F(QueryObject, RowsAreWalkedAndCounted) {
         EXPECT_EQ(db.execute("INSERT INTO system_channels (channel) VALUES (?)", {channel}), 1);
     EXPECT_EQ(db.open("SELECT channel FROM system_channels ORDER BY channel"), 3);
     QStringList seen;
-    for (db.first(); !db.eof(); db.next()) seen << db.field("channel");
+    for (db.first(); !db.eof(); db.next())
+        seen << db.field("channel");
     EXPECT_EQ(seen, (QStringList{"#a", "#b", "#c"}));
     EXPECT_EQ(db.field("channel"), "") << "past the end reads empty";
     EXPECT_EQ(db.execute("DELETE FROM system_channels WHERE channel <> ?", {"#b"}), 2);
@@ -78,9 +86,10 @@ TEST_F(QueryObject, AFailedStatementCarriesTheServersCodeAndMessage) {
 }
 
 TEST_F(QueryObject, ARejectedRegularExpressionIsNoMatch) {
-    db.execute("INSERT INTO words_correction (indefinite, definite, date_learned, time_learned, "
-               "owner) VALUES (?, ?, ?, ?, ?)",
-               {"(UNCLOSED", "X", "2026.12.09", "12:00:00", "anna"});
+    db.execute(
+        "INSERT INTO words_correction (indefinite, definite, date_learned, time_learned, "
+        "owner) VALUES (?, ?, ?, ?, ?)",
+        {"(UNCLOSED", "X", "2026.12.09", "12:00:00", "anna"});
     EXPECT_EQ(db.open("SELECT * FROM words_correction WHERE ? RLIKE indefinite", {"TEXT"}), 0);
     EXPECT_EQ(db.open("SELECT * FROM words_correction WHERE indefinite RLIKE ?", {"[a-"}), 0);
     EXPECT_EQ(db.open("SELECT * FROM words_correction WHERE indefinite RLIKE ?", {"UNCL"}), 1);

@@ -1,5 +1,5 @@
-#include "brain/query.h"
 #include "dbadmin/private_server.h"
+#include "brain/query.h"
 #include "dbadmin/server_files.h"
 #include "dbadmin/setup_state.h"
 #include "dbadmin/startup_checks.h"
@@ -7,10 +7,10 @@
 #include "engine/text_files.h"
 #include "support/fake_outside.h"
 
+#include <gtest/gtest.h>
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -24,14 +24,14 @@ int FreePort() {
 
 // A program home with its own managed server on a free port, as a first run makes it.
 class ManagedServer : public ::testing::Test {
-protected:
+  protected:
     ManagedServer() {
         SeedProgramHome(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
         config.port = FreePort();
     }
     bool firstStart(PrivateServer& server) {
-        return ProgramStart(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR) + "/brain",
-                            config, server, fakes.notifications);
+        return ProgramStart(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR) + "/brain", config,
+                            server, fakes.notifications);
     }
     QTemporaryDir home;
     DbConfig config;

@@ -1,7 +1,7 @@
+#include "dbadmin/startup_checks.h"
 #include "brain/query.h"
 #include "dbadmin/private_server.h"
 #include "dbadmin/setup_state.h"
-#include "dbadmin/startup_checks.h"
 #include "engine/text_files.h"
 #include "support/engine_fixture.h"
 
@@ -10,12 +10,13 @@
 namespace {
 
 class StartupChecksTest : public EngineFixture {
-protected:
+  protected:
     StartupChecksTest() {
         WriteSetupState(engine->home.path("MySQL/Setup.dat"), false);
-        brain.db().execute("INSERT INTO mmas (`user`, phrase, finished, original, channel, total, "
-                           "type) VALUES (?, ?, ?, ?, ?, ?, ?)",
-                           {"anna", "HI", "NO", "HI", "anna", "1", "3"});
+        brain.db().execute(
+            "INSERT INTO mmas (`user`, phrase, finished, original, channel, total, "
+            "type) VALUES (?, ?, ?, ?, ?, ?, ?)",
+            {"anna", "HI", "NO", "HI", "anna", "1", "3"});
     }
     StartupResult check(PrivateServer& server) {
         return StartupChecks(*engine, server, false, [this](int ms) { waits << ms; });

@@ -22,7 +22,7 @@ TEST(Contains, FindsIgnoringCaseFromOne) {
 }
 
 class InputQueue : public EngineFixture {
-protected:
+  protected:
     TInput irc(const QString& nick, const QString& text) {
         TInput input;
         input.TargetKind = 3;

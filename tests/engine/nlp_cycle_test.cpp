@@ -11,33 +11,93 @@ namespace {
 
 // Every stage of the cycle stands in as a recorder; a case makes one of them act.
 class CycleJumps : public EngineFixture {
-protected:
+  protected:
     CycleJumps() {
         Stages& s = engine->stages;
-        Stage* all[] = {
-            &s.ClassifyDaytime, &s.ClassifyInterface, &s.DetectLinks, &s.StripOwnNick,
-            &s.TokenisePhrase, &s.SmartInputCorrection, &s.ToggleConverter, &s.ResolvePrivilege,
-            &s.DispatchChatCommand, &s.CheckKeyEvents, &s.ApplyContextKeywords,
-            &s.ApplyCommandSynonyms, &s.ApplyCorrections, &s.ApplySynonyms, &s.JudgeMood,
-            &s.DetectRepetition, &s.CheckTeacherStatus, &s.HandleEmptyInput, &s.HandleHighlight,
-            &s.AnswerOwner, &s.EraseSynonym, &s.TeachSynonym, &s.TeachResponse, &s.EraseResponse,
-            &s.TeachContextKeywords, &s.EraseContextKeywords, &s.TeachCaseWords,
-            &s.EraseCaseWords, &s.TeachPositiveWords, &s.TeachNegativeWords,
-            &s.ErasePositiveWords, &s.EraseNegativeWords, &s.StopLonely, &s.StopDelivery,
-            &s.ExpandAdmQuestion, &s.LookupAnswer, &s.PublicAnswerGate, &s.PrepareEventMessage,
-            &s.PrepareDelivery, &s.StartDelivery, &s.WatchUser, &s.StartLonelyTimer};
-        const char* names[] = {
-            "ClassifyDaytime", "ClassifyInterface", "DetectLinks", "StripOwnNick",
-            "TokenisePhrase", "SmartInputCorrection", "ToggleConverter", "ResolvePrivilege",
-            "DispatchChatCommand", "CheckKeyEvents", "ApplyContextKeywords",
-            "ApplyCommandSynonyms", "ApplyCorrections", "ApplySynonyms", "JudgeMood",
-            "DetectRepetition", "CheckTeacherStatus", "HandleEmptyInput", "HandleHighlight",
-            "AnswerOwner", "EraseSynonym", "TeachSynonym", "TeachResponse", "EraseResponse",
-            "TeachContextKeywords", "EraseContextKeywords", "TeachCaseWords", "EraseCaseWords",
-            "TeachPositiveWords", "TeachNegativeWords", "ErasePositiveWords",
-            "EraseNegativeWords", "StopLonely", "StopDelivery", "ExpandAdmQuestion",
-            "LookupAnswer", "PublicAnswerGate", "PrepareEventMessage", "PrepareDelivery",
-            "StartDelivery", "WatchUser", "StartLonelyTimer"};
+        Stage* all[] = {&s.ClassifyDaytime,
+                        &s.ClassifyInterface,
+                        &s.DetectLinks,
+                        &s.StripOwnNick,
+                        &s.TokenisePhrase,
+                        &s.SmartInputCorrection,
+                        &s.ToggleConverter,
+                        &s.ResolvePrivilege,
+                        &s.DispatchChatCommand,
+                        &s.CheckKeyEvents,
+                        &s.ApplyContextKeywords,
+                        &s.ApplyCommandSynonyms,
+                        &s.ApplyCorrections,
+                        &s.ApplySynonyms,
+                        &s.JudgeMood,
+                        &s.DetectRepetition,
+                        &s.CheckTeacherStatus,
+                        &s.HandleEmptyInput,
+                        &s.HandleHighlight,
+                        &s.AnswerOwner,
+                        &s.EraseSynonym,
+                        &s.TeachSynonym,
+                        &s.TeachResponse,
+                        &s.EraseResponse,
+                        &s.TeachContextKeywords,
+                        &s.EraseContextKeywords,
+                        &s.TeachCaseWords,
+                        &s.EraseCaseWords,
+                        &s.TeachPositiveWords,
+                        &s.TeachNegativeWords,
+                        &s.ErasePositiveWords,
+                        &s.EraseNegativeWords,
+                        &s.StopLonely,
+                        &s.StopDelivery,
+                        &s.ExpandAdmQuestion,
+                        &s.LookupAnswer,
+                        &s.PublicAnswerGate,
+                        &s.PrepareEventMessage,
+                        &s.PrepareDelivery,
+                        &s.StartDelivery,
+                        &s.WatchUser,
+                        &s.StartLonelyTimer};
+        const char* names[] = {"ClassifyDaytime",
+                               "ClassifyInterface",
+                               "DetectLinks",
+                               "StripOwnNick",
+                               "TokenisePhrase",
+                               "SmartInputCorrection",
+                               "ToggleConverter",
+                               "ResolvePrivilege",
+                               "DispatchChatCommand",
+                               "CheckKeyEvents",
+                               "ApplyContextKeywords",
+                               "ApplyCommandSynonyms",
+                               "ApplyCorrections",
+                               "ApplySynonyms",
+                               "JudgeMood",
+                               "DetectRepetition",
+                               "CheckTeacherStatus",
+                               "HandleEmptyInput",
+                               "HandleHighlight",
+                               "AnswerOwner",
+                               "EraseSynonym",
+                               "TeachSynonym",
+                               "TeachResponse",
+                               "EraseResponse",
+                               "TeachContextKeywords",
+                               "EraseContextKeywords",
+                               "TeachCaseWords",
+                               "EraseCaseWords",
+                               "TeachPositiveWords",
+                               "TeachNegativeWords",
+                               "ErasePositiveWords",
+                               "EraseNegativeWords",
+                               "StopLonely",
+                               "StopDelivery",
+                               "ExpandAdmQuestion",
+                               "LookupAnswer",
+                               "PublicAnswerGate",
+                               "PrepareEventMessage",
+                               "PrepareDelivery",
+                               "StartDelivery",
+                               "WatchUser",
+                               "StartLonelyTimer"};
         for (size_t i = 0; i < std::size(all); ++i) {
             const QString name = names[i];
             *all[i] = [this, name](Engine& e) {
@@ -62,8 +122,9 @@ struct JumpCase {
     bool logged;
 };
 
-void PrintTo(const JumpCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const JumpCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CycleJump : public CycleJumps, public ::testing::WithParamInterface<JumpCase> {};
 
@@ -78,13 +139,15 @@ TEST_P(CycleJump, LeavesThePipelineWhereItShould) {
     EXPECT_EQ(fakes.console.lines.last(), "A.I. > NLP finished.");
 }
 
-Outcomes& O(Engine& e) { return e.state.outcomes; }
+Outcomes& O(Engine& e) {
+    return e.state.outcomes;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CycleJump,
     ::testing::Values(
-        JumpCase{"IgnoredUser", "ResolvePrivilege", [](Engine& e) { e.state.request.Privilege = 4; },
-                 "ClassifyInterface", false},
+        JumpCase{"IgnoredUser", "ResolvePrivilege",
+                 [](Engine& e) { e.state.request.Privilege = 4; }, "ClassifyInterface", false},
         JumpCase{"CommandDone", "DispatchChatCommand", [](Engine& e) { O(e).CommandDone = 1; },
                  "ClassifyInterface", false},
         JumpCase{"KeyEventConsumed", "CheckKeyEvents", [](Engine& e) { O(e).KeyEventOutcome = 1; },
@@ -118,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         JumpCase{"AdmExpand", "ExpandAdmQuestion", [](Engine& e) { O(e).AdmExpandAnswered = 1; },
                  "LookupAnswer", true},
         JumpCase{"IntelligentModeRefused", "PublicAnswerGate",
-                 [](Engine& e) { O(e).IntelligentModeRefused = 1; }, "PrepareEventMessage",
-                 false},
+                 [](Engine& e) { O(e).IntelligentModeRefused = 1; }, "PrepareEventMessage", false},
         JumpCase{"LinkSkipsAllButResponseTeaching", "DetectLinks",
                  [](Engine& e) { e.state.request.HasLink = true; }, "ApplyContextKeywords", true}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -139,8 +201,8 @@ TEST_F(CycleJumps, VersionBannerAnswersEvenBeforePrivileges) {
     say("qivoprogramversion");
     EXPECT_FALSE(reached("ResolvePrivilege"));
     EXPECT_TRUE(logged());
-    EXPECT_TRUE(engine->state.request.OutputPhrase.startsWith(
-        "Q.I.V.O™ Quenmark Talvane™ # Version "));
+    EXPECT_TRUE(
+        engine->state.request.OutputPhrase.startsWith("Q.I.V.O™ Quenmark Talvane™ # Version "));
     EXPECT_FALSE(reached("PrepareEventMessage"));
 }
 
@@ -184,11 +246,12 @@ TEST_F(EngineFixture, ACycleShowsItsLinesInOrderAndColours) {
     const qsizetype start = lines.indexOf("A.I. > NLP started.");
     ASSERT_GE(start, 1);
     EXPECT_TRUE(lines[start - 1].startsWith(QString(100, '_') + "  2026.12.09 12:00:00"));
-    EXPECT_EQ(lines.mid(start + 1),
-              (QStringList{"A.I. > Processing smart input correction..",
-                           "A.I. > Finished smart input correction.",
-                           "A.I. > Answering with the event \"On Unknown Answer - Standard Level 1\".",
-                           "A.I. > NLP finished."}));
+    EXPECT_EQ(
+        lines.mid(start + 1),
+        (QStringList{"A.I. > Processing smart input correction..",
+                     "A.I. > Finished smart input correction.",
+                     "A.I. > Answering with the event \"On Unknown Answer - Standard Level 1\".",
+                     "A.I. > NLP finished."}));
     EXPECT_EQ(fakes.console.colours, (std::vector{ConsoleColour::Red, ConsoleColour::Lime}));
 }
 
@@ -253,7 +316,8 @@ TEST(LoggedInput, PutsTeachingCommandsBackAndCutsTheContext) {
         {"WHY 0Y1Z0X1Y BECAUSE", "why"},
         {"A CONTEXTERASINGCMD B CONTEXTERASINGCMD", "a << b contexterasingcmd"},
     };
-    for (const auto& [work, logged] : cases) EXPECT_EQ(LoggedInput(work), logged) << work;
+    for (const auto& [work, logged] : cases)
+        EXPECT_EQ(LoggedInput(work), logged) << work;
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "engine/program_home.h"
 #include "engine/text_files.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,8 +21,8 @@ TEST(ProgramHome, SeedingCopiesShippedFilesAndKeepsTheOwnersOnes) {
     QTemporaryDir home;
     const QString options = home.filePath("Main/Options.ini");
     SeedProgramHome(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
-    for (const char* file : {"Main/Options.ini", "Main/Additional.ini", "Main/Database.ini",
-                             "MySQL/Setup.dat"})
+    for (const char* file :
+         {"Main/Options.ini", "Main/Additional.ini", "Main/Database.ini", "MySQL/Setup.dat"})
         EXPECT_TRUE(QFileInfo::exists(home.filePath(file))) << file;
     for (const char* folder : {"Logs/Chat", "Logs/NLP"})
         EXPECT_TRUE(QFileInfo(home.filePath(folder)).isDir()) << folder;

@@ -1,19 +1,21 @@
 #include "engine/settings.h"
 #include "engine/text_files.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     QString write(const QStringList& lines) {
         WriteTextLines(path, lines);
         return path;
     }
-    QStringList shipped() { return ReadTextLines(QStringLiteral(TALVANE_SOURCE_DATA_DIR) + "/Main/Options.ini"); }
+    QStringList shipped() {
+        return ReadTextLines(QStringLiteral(TALVANE_SOURCE_DATA_DIR) + "/Main/Options.ini");
+    }
     QTemporaryDir dir;
     QString path = dir.filePath("Options.ini");
 };
@@ -38,7 +40,8 @@ TEST_F(SettingsFile, EveryLineReachesItsFieldAndComesBack) {
         QStringList lines = base;
         lines[line] = base[line] == "1" ? "0" : "1";
         // Dependent boxes only keep a "1" while the box that governs them is checked.
-        for (int governing : {13, 10, 11}) lines[governing] = "1";
+        for (int governing : {13, 10, 11})
+            lines[governing] = "1";
         Settings settings;
         LoadSettings(settings, write(lines));
         SaveSettings(settings, path, QDate(2026, 1, 1));
@@ -108,8 +111,9 @@ struct DependencyCase {
     bool expectEnabled;
 };
 
-void PrintTo(const DependencyCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const DependencyCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SettingDependencies : public SettingsFile,
                             public ::testing::WithParamInterface<DependencyCase> {};
@@ -117,7 +121,8 @@ class SettingDependencies : public SettingsFile,
 TEST_P(SettingDependencies, ApplyAfterLoading) {
     const DependencyCase& c = GetParam();
     QStringList lines = shipped();
-    for (int line : {12, 49, 59, 89, 93}) lines[line - 1] = "1";
+    for (int line : {12, 49, 59, 89, 93})
+        lines[line - 1] = "1";
     lines[c.governingLine - 1] = c.governingValue;
     Settings settings;
     LoadSettings(settings, write(lines));

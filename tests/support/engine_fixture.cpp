@@ -11,7 +11,9 @@ EngineFixture::EngineFixture() {
     LoadSettings(engine->state.settings, engine->home.path("Main/Options.ini"));
 }
 
-void EngineFixture::say(const QString& phrase) { runCycle(LocalInput(*engine, phrase)); }
+void EngineFixture::say(const QString& phrase) {
+    runCycle(LocalInput(*engine, phrase));
+}
 
 void EngineFixture::runCycle(const TInput& input) {
     if (input.TargetKind == 0) {

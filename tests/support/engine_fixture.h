@@ -4,15 +4,15 @@
 #include "support/fake_outside.h"
 #include "support/test_brain.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <memory>
 
 // An engine on a throwaway brain, in a freshly seeded program home, with recording fakes and
 // the stages the program assembles. Settings are the shipped ones.
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     EngineFixture();
 
     // Queues a local phrase of the owner and runs one cycle.

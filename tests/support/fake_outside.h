@@ -10,7 +10,7 @@
 // Recording stand-ins for the engine's outside world.
 
 class RecordingConsole final : public ConsoleView {
-public:
+  public:
     void appendLine(const QString& line) override { lines << line; }
     void clear() override { ++clears; }
     void setColour(ConsoleColour c) override { colours.push_back(c); }
@@ -21,15 +21,17 @@ public:
 };
 
 class RecordingAdditionalConsole final : public AdditionalConsoleView {
-public:
+  public:
     void chatLine(const QString& line) override { chat << line; }
     void logLine(const QString& line) override { log << line; }
     QStringList chat, log;
 };
 
 class RecordingNotifications final : public Notifications {
-public:
-    void balloon(const QString& title, const QString& text) override { balloons << title + ": " + text; }
+  public:
+    void balloon(const QString& title, const QString& text) override {
+        balloons << title + ": " + text;
+    }
     void information(const QString& text) override { informations << text; }
     void error(const QString& text) override { errors << text; }
     bool askYesNo(const QString& text) override {
@@ -41,13 +43,13 @@ public:
 };
 
 class RecordingSounds final : public SoundCues {
-public:
+  public:
     void play(const QString& file) override { played << file; }
     QStringList played;
 };
 
 class RecordingIrc final : public IrcSender {
-public:
+  public:
     bool connected() const override { return online; }
     void sendPrivmsg(const QString& target, const QString& text) override {
         sent << "PRIVMSG " + target + " :" + text;
@@ -64,14 +66,14 @@ public:
 
 // A clock that stands where the test puts it.
 class PinnedClock final : public Clock {
-public:
+  public:
     QDateTime now() const override { return at; }
     QDateTime at = QDateTime(QDate(2026, 12, 9), QTime(12, 0, 0));
 };
 
 // Hands out the numbers a test queued, then zeros.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     int bounded(int bound) override;
     std::deque<int> next;
 };

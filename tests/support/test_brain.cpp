@@ -32,7 +32,8 @@ void LoadShippedBrain(Query& db) {
     for (const QString& file : files) {
         QString statement;
         for (const QString& line : ReadTextLines(folder + '/' + file)) {
-            if (line.startsWith("--") || (statement.isEmpty() && line.trimmed().isEmpty())) continue;
+            if (line.startsWith("--") || (statement.isEmpty() && line.trimmed().isEmpty()))
+                continue;
             statement += line + '\n';
             if (line.trimmed().endsWith(';')) {
                 db.execute(statement.trimmed().chopped(1));

@@ -8,13 +8,13 @@
 // A throwaway database on the test server, loaded from the shipped brain and dropped again.
 // The test command starts the server and sets TALVANE_TEST_DB_PORT.
 class TestBrain {
-public:
+  public:
     TestBrain();
     ~TestBrain();
     const DbConfig& config() const { return config_; }
     Query& db() { return *db_; }
 
-private:
+  private:
     DbConfig config_;
     std::unique_ptr<Query> admin_;
     std::unique_ptr<Query> db_;

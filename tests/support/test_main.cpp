@@ -1,7 +1,7 @@
 // Test programs run with an application object, since timers, processes and sockets need one.
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

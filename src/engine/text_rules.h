@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+#include <utility>
+
+// Text is rewritten by ordered lists of literal replacements. The order of a list is part of
+// the behaviour, so every stage goes through these few helpers.
+
+using Replacement = std::pair<QStringView, QStringView>;
+
+// Every occurrence, left to right in one pass, case-sensitive.
+void ReplaceAll(QString& text, QStringView from, QStringView to);
+// Only the first occurrence, case-sensitive.
+void ReplaceFirst(QString& text, QStringView from, QStringView to);
+// Each replacement of the list in turn, every occurrence.
+void ApplyInOrder(QString& text, std::initializer_list<Replacement> list);
+// Each replacement of the list in turn, first occurrence only.
+void ApplyFirstInOrder(QString& text, std::initializer_list<Replacement> list);
+// Turns two blanks into one, `times` passes over the text.
+void SqueezeBlanks(QString& text, int times);
