@@ -1,6 +1,7 @@
 #include "private_server.h"
 
 #include "brain/query.h"
+#include "engine/text_files.h"
 #include "run_hidden.h"
 #include "server_files.h"
 
@@ -10,8 +11,8 @@
 
 #include <csignal>
 
-PrivateServer::PrivateServer(QString home, DbConfig config)
-    : home_(std::move(home)), config_(std::move(config)) {}
+PrivateServer::PrivateServer(QString home, QString shippedBrain, DbConfig config)
+    : home_(std::move(home)), shippedBrain_(std::move(shippedBrain)), config_(std::move(config)) {}
 
 PrivateServer::~PrivateServer() {
     stopIfStarted();
@@ -34,6 +35,12 @@ bool PrivateServer::portTaken() const {
 }
 
 QString PrivateServer::install() {
+    // Rewritten on every install so that a port changed in Main/Database.ini is the port served.
+    try {
+        WriteServerFiles(home_, shippedBrain_, config_.port);
+    } catch (const TextFileError& e) {
+        return QString::fromUtf8(e.what());
+    }
     const QString bin = home_ + "/MySQL/Bin";
     const RunResult run = RunHiddenAndWait("/bin/bash", {bin + "/install_qivo.sh"}, bin);
     if (!run.started) return "MySQLTX service installation error! " + run.output;

@@ -49,7 +49,7 @@ bool ProgramStart(const QString& home, const QString& shippedBrain, const DbConf
         "properly will be installed and configured on your computer now! Program should launch "
         "automatically after successful service configuration.");
     try {
-        WriteServerFiles(home, shippedBrain, config.port);
+        if (!config.managed) WriteServerFiles(home, shippedBrain, config.port);
         if (config.managed) {
             if (!server.answers() && server.portTaken()) {
                 notifications.error(QStringLiteral("Port %1 on %2 is already used by another "

@@ -27,7 +27,7 @@ bool Session::prepare() {
         notify.error(kMissingConfigurationMessage + "\n" + QString::fromUtf8(e.what()));
         return false;
     }
-    server_ = std::make_unique<PrivateServer>(home_, config_);
+    server_ = std::make_unique<PrivateServer>(home_, shipped + "/brain", config_);
     if (!ProgramStart(home_, shipped + "/brain", config_, *server_, notify)) return false;
     db_ = std::make_unique<Query>(config_);
     engine_ = std::make_unique<Engine>(*db_, outside_, ProgramHome(home_));

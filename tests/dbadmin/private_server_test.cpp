@@ -16,6 +16,8 @@
 
 namespace {
 
+const QString kBrain = QStringLiteral(TALVANE_SOURCE_DATA_DIR) + "/brain";
+
 int FreePort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
@@ -40,7 +42,7 @@ class ManagedServer : public ::testing::Test {
 
 TEST_F(ManagedServer, FirstRunInstallsStartsAndStopsItsServer) {
     {
-        PrivateServer server(home.path(), config);
+        PrivateServer server(home.path(), kBrain, config);
         ASSERT_TRUE(firstStart(server)) << fakes.notifications.errors.join('\n').toStdString();
         EXPECT_EQ(fakes.notifications.informations.size(), 1);
         EXPECT_TRUE(fakes.notifications.informations[0].startsWith("Welcome Q.I.V.O™ User!"));
@@ -54,28 +56,39 @@ TEST_F(ManagedServer, FirstRunInstallsStartsAndStopsItsServer) {
         EXPECT_EQ(setup.firstRunLine, kFirstRunTrue);
     }
     // Leaving scope stopped the server this run started.
-    PrivateServer again(home.path(), config);
+    PrivateServer again(home.path(), kBrain, config);
     EXPECT_FALSE(again.answers());
 }
 
 TEST_F(ManagedServer, AStalePidFileFromACrashIsRecovered) {
-    PrivateServer server(home.path(), config);
+    PrivateServer server(home.path(), kBrain, config);
     ASSERT_TRUE(firstStart(server));
     server.stopIfStarted();
     const ServerPaths paths = ServerPathsOf(home.path());
     WriteTextLines(paths.pidFile, {"999999"});
     WriteTextLines(paths.socket, {"stale"});
-    PrivateServer restarted(home.path(), config);
+    PrivateServer restarted(home.path(), kBrain, config);
     EXPECT_EQ(restarted.install(), "");
     EXPECT_TRUE(restarted.answers());
     restarted.stopIfStarted();
     EXPECT_FALSE(restarted.answers());
 }
 
+TEST_F(ManagedServer, APortChangedInTheSettingsIsThePortServed) {
+    {
+        PrivateServer server(home.path(), kBrain, config);
+        ASSERT_TRUE(firstStart(server));
+    }
+    config.port = FreePort();
+    PrivateServer moved(home.path(), kBrain, config);
+    EXPECT_EQ(moved.install(), "");
+    EXPECT_TRUE(moved.answers());
+}
+
 TEST_F(ManagedServer, APortTakenByAnotherProgramIsAClearRefusal) {
     QTcpServer squatter;
     ASSERT_TRUE(squatter.listen(QHostAddress::LocalHost, quint16(config.port)));
-    PrivateServer server(home.path(), config);
+    PrivateServer server(home.path(), kBrain, config);
     EXPECT_FALSE(firstStart(server));
     ASSERT_EQ(fakes.notifications.errors.size(), 1);
     EXPECT_TRUE(fakes.notifications.errors[0].contains("already used by another program"));
@@ -84,7 +97,7 @@ TEST_F(ManagedServer, APortTakenByAnotherProgramIsAClearRefusal) {
 
 TEST_F(ManagedServer, AMissingSetupFileIsAnError) {
     QFile::remove(home.filePath("MySQL/Setup.dat"));
-    PrivateServer server(home.path(), config);
+    PrivateServer server(home.path(), kBrain, config);
     EXPECT_FALSE(firstStart(server));
     EXPECT_TRUE(fakes.notifications.errors.value(0).contains("Setup.dat"));
 }

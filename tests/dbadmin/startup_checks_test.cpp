@@ -25,7 +25,7 @@ class StartupChecksTest : public EngineFixture {
 };
 
 TEST_F(StartupChecksTest, AReachableBrainMarksOldDeliveriesFinished) {
-    PrivateServer server(engine->home.root(), brain.config());
+    PrivateServer server(engine->home.root(), "", brain.config());
     const StartupResult result = check(server);
     EXPECT_TRUE(result.ok && result.consoleReady && !result.firstRun);
     EXPECT_TRUE(engine->state.databaseReady);
@@ -36,7 +36,7 @@ TEST_F(StartupChecksTest, AReachableBrainMarksOldDeliveriesFinished) {
 
 TEST_F(StartupChecksTest, FirstRunIsAnnouncedAndWalkedOn) {
     WriteSetupState(engine->home.path("MySQL/Setup.dat"), true);
-    PrivateServer server(engine->home.root(), brain.config());
+    PrivateServer server(engine->home.root(), "", brain.config());
     EXPECT_TRUE(check(server).firstRun);
     EXPECT_EQ(fakes.notifications.informations,
               QStringList{"This is the first program startup, so automatic database check will "
@@ -46,7 +46,7 @@ TEST_F(StartupChecksTest, FirstRunIsAnnouncedAndWalkedOn) {
 
 TEST_F(StartupChecksTest, AnUnknownSecondLineLeavesTheConsoleNotReady) {
     WriteTextLines(engine->home.path("MySQL/Setup.dat"), {kServiceActivated, "SOMETHING"});
-    PrivateServer server(engine->home.root(), brain.config());
+    PrivateServer server(engine->home.root(), "", brain.config());
     const StartupResult result = check(server);
     EXPECT_TRUE(result.ok);
     EXPECT_FALSE(result.consoleReady);
@@ -54,7 +54,7 @@ TEST_F(StartupChecksTest, AnUnknownSecondLineLeavesTheConsoleNotReady) {
 
 TEST_F(StartupChecksTest, AServerThatAnswersOnTheSecondTryCostsOneWait) {
     brain.db().execute("RENAME TABLE system_channels TO system_channels_away");
-    PrivateServer server(engine->home.root(), brain.config());
+    PrivateServer server(engine->home.root(), "", brain.config());
     const StartupResult result = StartupChecks(*engine, server, false, [&](int ms) {
         waits << ms;
         brain.db().execute("RENAME TABLE system_channels_away TO system_channels");
@@ -65,7 +65,7 @@ TEST_F(StartupChecksTest, AServerThatAnswersOnTheSecondTryCostsOneWait) {
 
 TEST_F(StartupChecksTest, FourFailuresCloseTheProgramWithTheMessage) {
     brain.db().execute("DROP TABLE system_channels");
-    PrivateServer server(engine->home.root(), brain.config());
+    PrivateServer server(engine->home.root(), "", brain.config());
     EXPECT_FALSE(check(server).ok);
     EXPECT_EQ(waits, (QList<int>{2000, 2000, 2000}));
     EXPECT_EQ(fakes.notifications.errors, QStringList{kNoConnectionMessage});
