@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Engine;
@@ -21,3 +22,11 @@ enum class OutputContextForm { Basic, Mmas };
 // Remembers the character's last output to a user.
 void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
                        OutputContextForm form);
+
+// The counter `column` of the row the query stands on. Empty reads as 0; so does a text that is
+// no number (an old or hand-edited brain), with a detailed console line, so that one bad cell
+// does not end every cycle of its user.
+int ReadCounter(Engine& engine, const QString& column);
+// Minutes on a clock that runs on across the hour, the day and clock changes: the form of the
+// ignore-until time of a user repeating himself.
+qint64 ContinuousMinutes(const QDateTime& time);

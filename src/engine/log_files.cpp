@@ -1,17 +1,103 @@
 #include "log_files.h"
 
+#include "brain/nick_encoding.h"
+#include "console_log.h"
 #include "engine.h"
+#include "text_files.h"
+#include "text_rules.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// "DD.MM.YYYY AT HH:MM:SS", the stamp every log line starts with.
+QString Stamp(const Engine& engine) {
+    return engine.out.clock->now().toString("dd.MM.yyyy 'AT' hh:mm:ss");
+}
+
+// The file of a conversation in Logs/Chat or Logs/NLP. The folders come with the installation;
+// one deleted by hand is made again rather than failing every line of every conversation.
+QString LogFile(const Engine& engine, const char* folder, const QString& name) {
+    const QString dir = engine.home.path(QStringLiteral("Logs/%1").arg(folder));
+    QDir().mkpath(dir);
+    return dir + '/' + name + ".log";
+}
+
+QString ChatLogFile(const Engine& engine, const QString& replyTarget, const QString& nick) {
+    return LogFile(engine, "Chat", ConversationName(replyTarget, nick));
+}
+
+QString NlpLogFile(const Engine& engine, const QString& replyTarget, const QString& nick) {
+    return LogFile(engine, "NLP", ConversationName(replyTarget, nick));
+}
+
+void CreateWithFirstLine(const QString& path, const QString& firstLine) {
+    if (!QFileInfo::exists(path)) AppendText(path, firstLine + '\n');
+}
+
+QString PrivilegeWord(int privilege) {
+    static const QString words[] = {"basic user", "owner/coowner", "super moderator",
+                                    "basic moderator", "ignored"};
+    return privilege >= 0 && privilege < int(std::size(words)) ? words[privilege] : words[0];
+}
+
+}  // namespace
 
 QString ConversationName(const QString& replyTarget, const QString& nick) {
     QString name = replyTarget.contains('#') ? replyTarget : nick;
     name.remove('\\').remove('/').remove('|').replace('*', '_');
-    return name;
+    return name.isEmpty() ? QStringLiteral("_") : name;
 }
 
-void EnsureConversationLogs(Engine&, const QString&, const QString&) {}
+void EnsureConversationLogs(Engine& engine, const QString& replyTarget, const QString& nick) {
+    const QString stamp = Stamp(engine);
+    try {
+        CreateWithFirstLine(ChatLogFile(engine, replyTarget, nick),
+                            "CHAT LOG CREATED IN: " + stamp);
+        CreateWithFirstLine(NlpLogFile(engine, replyTarget, nick), "NLP LOG CREATED IN: " + stamp);
+    } catch (const TextFileError& error) {
+        ConsoleLine(engine, "A.I. > Error: " + QString::fromUtf8(error.what()));
+    }
+}
 
-void ChatLogLine(Engine&, int, const QString&, const QString&, const QString&, ChatLineKind) {}
+void ChatLogLine(Engine& engine, int kind, const QString& replyTarget, const QString& nick,
+                 const QString& addressee, const QString& text, ChatLineKind lineKind) {
+    QString line;
+    if (kind == 0) {
+        // On the local console the character's side carries the "(LOCAL)" tag.
+        line = lineKind == ChatLineKind::Input ? nick + " > " + addressee + " (LOCAL) > " + text
+                                               : nick + " (LOCAL) > " + addressee + " > " + text;
+    } else if (kind == 2) {
+        line = nick + " > " + addressee + " > " + text;
+    } else {
+        line = nick + " > " + text;
+    }
+    const QString conversationNick = lineKind == ChatLineKind::Input ? nick : addressee;
+    AppendText(ChatLogFile(engine, replyTarget, conversationNick),
+               Stamp(engine) + " | " + line + '\n');
+}
 
-void NlpLogEntry(Engine&) {}
+void NlpLogEntry(Engine& engine) {
+    const EngineState& s = engine.state;
+    const Request& r = s.request;
+    const QString received = s.loggedInput.isEmpty() ? "unknown input" : s.loggedInput.toLower();
+    AppendText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
+               Stamp(engine) + " | " + r.UserNick + " | User privileges: " +
+                   PrivilegeWord(r.Privilege) + " | User personality: " + r.Personality.toLower() +
+                   " | Current daytime: " + r.Daytime.toLower() +
+                   " | Current category: " + r.Category.toLower() + '\n' +
+                   "System language: " + (s.settings.latvianLanguageMode ? "latvian" : "english") +
+                   " | System received: " + received);
+}
 
-void NlpLogResponse(Engine&, const QString&) {}
+void NlpLogResponse(Engine& engine, const QString& answer) {
+    const EngineState& s = engine.state;
+    const bool lonely = s.lonely.speaking;
+    const QString replyTarget = lonely ? s.lonely.replyTarget : s.request.ReplyTarget;
+    const QString nick = lonely ? DecodeNick(s.lonely.userKey) : s.request.UserNick;
+    QString response = answer;
+    ApplyInOrder(response, {{u" !", u"!"}, {u" ?", u"?"}, {u" , ", u", "}});
+    AppendText(NlpLogFile(engine, replyTarget, nick),
+               " | System response: " + response.trimmed().toLower() + '\n');
+}

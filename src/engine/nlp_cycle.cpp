@@ -38,8 +38,8 @@ Next UnderstandAndAnswer(Engine& e) {
             return Next::Finish;
         }
     }
-    ChatLogLine(e, r.TargetKind, r.UserNick, s.settings.nickname, r.WorkPhrase.toLower(),
-                ChatLineKind::Input);
+    ChatLogLine(e, r.TargetKind, r.ReplyTarget, r.UserNick, s.settings.nickname,
+                r.WorkPhrase.toLower(), ChatLineKind::Input);
 
     Run(st.ClassifyInterface, e);
     Run(st.DetectLinks, e);
