@@ -32,6 +32,8 @@ struct Request {
     QString Personality;
     QString Category = "DEFAULT";
     int Privilege = 0;
+    QString PrivilegeHost;          // the host of the users_privileges row found for this input
+    bool TemporaryGranted = false;  // temporary moderator status granted or renewed this input
     QString MatchedQuestion;
     bool Answered = false;
     QString EventName;
@@ -89,6 +91,23 @@ struct DialogueCounters {
     int unanswered = 0, answered = 0, dialogcount = 0, unknowns = 0;
 };
 
+// The per-channel memory of "Answer On P.M. (Intelligent Mode)"; a moment is seconds of the day.
+struct TLPRecord {
+    QString channel;
+    int hour = 0, minute = 0, second = 0;
+};
+// Same fields, another table: the last channel message that reached the gate.
+using TLPRecord3 = TLPRecord;
+struct TLPRecord2 {
+    QString channel;
+    QString phrase;
+};
+struct PublicGateTables {
+    QList<TLPRecord> windows;   // TLPRecord: start of each channel's answer window
+    QList<TLPRecord2> phrases;  // TLPRecord2: phrases already answered per channel
+    QList<TLPRecord3> activity; // TLPRecord3: last message per channel
+};
+
 struct EngineState {
     Settings settings;
     Request request;
@@ -97,6 +116,7 @@ struct EngineState {
     LonelyState lonely;
     BrainCounts counts;
     Stores stores;
+    PublicGateTables publicGate;
     bool paused = false;
     bool databaseReady = false;
     qint64 NlpCount = 0;

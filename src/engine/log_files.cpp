@@ -1,6 +1,5 @@
 #include "log_files.h"
 
-#include "brain/nick_encoding.h"
 #include "console_log.h"
 #include "engine.h"
 #include "text_files.h"
@@ -92,12 +91,9 @@ void NlpLogEntry(Engine& engine) {
 }
 
 void NlpLogResponse(Engine& engine, const QString& answer) {
-    const EngineState& s = engine.state;
-    const bool lonely = s.lonely.speaking;
-    const QString replyTarget = lonely ? s.lonely.replyTarget : s.request.ReplyTarget;
-    const QString nick = lonely ? DecodeNick(s.lonely.userKey) : s.request.UserNick;
+    const Request& r = engine.state.request;
     QString response = answer;
     ApplyInOrder(response, {{u" !", u"!"}, {u" ?", u"?"}, {u" , ", u", "}});
-    AppendText(NlpLogFile(engine, replyTarget, nick),
+    AppendText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
                " | System response: " + response.trimmed().toLower() + '\n');
 }

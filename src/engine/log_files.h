@@ -22,6 +22,6 @@ void ChatLogLine(Engine& engine, int kind, const QString& replyTarget, const QSt
 // Writes the NLP-log entry of the current request; its last line stays open for the answer and
 // the next entry of the file continues it when no answer comes. Throws TextFileError.
 void NlpLogEntry(Engine& engine);
-// Completes the open NLP-log line of the addressee's conversation (the lonely target while the
-// character speaks by itself) with the prepared answer. Throws TextFileError.
+// Completes the open NLP-log line of the current request's conversation with the prepared
+// answer, tightened before its marks and in lower case. Throws TextFileError.
 void NlpLogResponse(Engine& engine, const QString& answer);

@@ -29,6 +29,9 @@ struct Stages {
     Stage PrepareEventMessage, PrepareDelivery, StartDelivery, WatchUser, StartLonelyTimer;
     // Whether answer lines are still waiting to be sent.
     std::function<bool(const Engine&)> DeliveryPending;
+    // Whether the current remote user is proven to be the owner (not just using the owner's
+    // nick); until it is filled in, the owner's status is given on the local console only.
+    std::function<bool(const Engine&)> OwnerIdentityVerified;
 };
 
 // Calls the stage when it is filled in.

@@ -2,12 +2,11 @@
 
 #include "engine/engine.h"
 #include "engine/outside.h"
+#include "sound_player.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-
-#include <memory>
 
 // The main console: the engine's log on black, lime while idle, red while a cycle runs, green
 // while an answer line is sent, and the status line below it.
@@ -26,12 +25,17 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     void error(const QString& text) override;
     bool askYesNo(const QString& text) override;
 
-    // The console's parts of the outside world, with the given clock, random source and IRC.
-    Outside outside(Clock* clock, RandomSource* random, IrcSender* irc);
+    // The console's parts of the outside world, with the given clock, random source, IRC and
+    // additional console.
+    Outside outside(Clock* clock, RandomSource* random, IrcSender* irc,
+                    AdditionalConsoleView* additional);
+
+  signals:
+    // The "A" button or ENTER: the owner wants the additional console.
+    void additionalConsoleRequested();
 
   private:
     QPlainTextEdit* log_;
     QLabel* status_;
-    std::unique_ptr<AdditionalConsoleView> additional_;
-    SilentSounds sounds_;
+    SoundPlayer sounds_;
 };
