@@ -1,0 +1,108 @@
+#include "privileges.h"
+
+#include "brain/query.h"
+#include "engine/console_log.h"
+#include "engine/engine.h"
+
+#include <QHash>
+
+namespace {
+
+const QString kLocalConsole = QStringLiteral("127.0.0.1");
+
+int LevelOf(const QString& type) {
+    static const QHash<QString, int> levels = {{"BASIC USER", 0},      {"OWNER", 1},
+                                               {"COOWNER", 1},         {"SUPER MODERATOR", 2},
+                                               {"BASIC MODERATOR", 3}, {"IGNORED", 4}};
+    return levels.value(type, 0);
+}
+
+class PrivilegeResolution {
+  public:
+    explicit PrivilegeResolution(Engine& engine)
+        : e_(engine), r_(engine.state.request), settings_(engine.state.settings) {}
+
+    void run() {
+        r_.TemporaryGranted = false;
+        Query& db = e_.db;
+        if (db.open("SELECT * FROM users_privileges WHERE user=? AND host=? LIMIT 1",
+                    {r_.UserKey, r_.UserAddress}) > 0) {
+            index_ = db.field("index");
+            type_ = db.field("type");
+            r_.PrivilegeHost = db.field("host");
+            r_.Privilege = LevelOf(type_);
+            if (type_ == "BASIC USER" && settings_.testMode) return grantTemporary();
+            if (type_ != "TEMPORARY") return;
+        }
+        const bool owner = r_.UserNick == settings_.ownersNickname;
+        if (!owner) {
+            if (settings_.testMode) return grantTemporary();
+            write("BASIC USER");
+            r_.Privilege = 0;
+            return;
+        }
+        if (index_.isEmpty()) enrolOwner();
+    }
+
+  private:
+    // Rewrites the row found with a new status word, or adds one for this address.
+    void write(const QString& type) {
+        if (index_.isEmpty()) {
+            e_.db.execute("INSERT INTO users_privileges (`user`, `host`, `type`) VALUES (?, ?, ?)",
+                          {r_.UserKey, r_.UserAddress, type});
+        } else {
+            e_.db.execute(
+                "REPLACE users_privileges (`index`, `user`, `host`, `type`) VALUES (?, ?, ?, ?)",
+                {index_, r_.UserKey, r_.UserAddress, type});
+        }
+    }
+
+    void grantTemporary() {
+        write("TEMPORARY");
+        r_.Privilege = 3;
+        r_.TemporaryGranted = true;
+        ConsoleLine(
+            e_, "A.I. > Granted temporary basic moderator status for user " + r_.UserNick + ".");
+    }
+
+    // The owner's nick from an address without a row. A nick alone proves nothing on IRC, so a
+    // remote address becomes the owner's only when the owner's identity is verified.
+    void enrolOwner() {
+        const bool hadRemoteRow =
+            e_.db.open("SELECT * FROM users_privileges WHERE user=? AND host <> ?",
+                       {r_.OwnerKey, kLocalConsole}) > 0;
+        if (r_.UserAddress == kLocalConsole) {
+            write("OWNER");
+            r_.Privilege = 1;
+            return;
+        }
+        const auto& verified = e_.stages.OwnerIdentityVerified;
+        if (!verified || !verified(e_)) {
+            DetailLine(e_, "A.I. > Owner status for " + r_.UserNick + " from " + r_.UserAddress +
+                               " not granted: the owner's identity is not verified.");
+            return;
+        }
+        write("OWNER");
+        r_.Privilege = 1;
+        notifyOwner(hadRemoteRow ? "Your secondary Q.I.V.O™ online owner status is now activated!"
+                                 : "Your primary Q.I.V.O™ online owner status is now activated!");
+    }
+
+    void notifyOwner(const QString& text) {
+        if (!settings_.showNotifications) return;
+        e_.out.notifications->balloon("Q.I.V.O™", text);
+        if (e_.out.irc->connected()) e_.out.irc->sendNotice(settings_.ownersNickname, text);
+        PlayCue(e_, "alert.wav");
+    }
+
+    Engine& e_;
+    Request& r_;
+    const Settings& settings_;
+    QString index_, type_;
+};
+
+}  // namespace
+
+void ResolvePrivilege(Engine& engine) {
+    PrivilegeResolution(engine).run();
+}

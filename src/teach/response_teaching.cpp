@@ -1,0 +1,260 @@
+#include "response_teaching.h"
+
+#include "answer_form.h"
+#include "reserved_words.h"
+#include "response_modification.h"
+#include "response_refusals.h"
+#include "teaching_nicks.h"
+#include "teaching_stats.h"
+
+#include "answer/events.h"
+#include "answer/interface_table.h"
+#include "answer/question_pattern.h"
+#include "brain/query.h"
+#include "engine/console_log.h"
+#include "engine/dialogue_records.h"
+#include "engine/engine.h"
+#include "engine/text_rules.h"
+
+namespace {
+
+const QString kContextMarker = QStringLiteral("0Y1Z0X1Y");
+const QString kContextEvent = QStringLiteral("On Manual Learning - Response - KeyEvent - Context");
+
+TKeyEvents* FirstKeyEvent(Engine& engine) {
+    for (TKeyEvents& event : engine.state.stores.KeyEventsStore)
+        if (event.userKey == engine.state.request.UserKey) return &event;
+    return nullptr;
+}
+
+void Handled(Engine& engine) {
+    engine.state.outcomes.TeachingHandled = 1;
+    engine.state.request.Answered = true;
+}
+
+// One "#" or "##" command from the moment its marker is recognised.
+class ResponseCommand {
+  public:
+    ResponseCommand(Engine& engine, bool extend, QChar choice)
+        : e_(engine), r_(engine.state.request), extend_(extend), choice_(choice) {}
+
+    void run() {
+        answer_ = r_.WorkPhrase;
+        e_.state.outcomes.ResponseTaught = 1;
+        ConsoleLine(e_, extend_ ? "A.I. > Received response extend command."
+                                : "A.I. > Received response teaching command.");
+        if (!permitted() || !readQuestion()) return;
+        if (choice_.isNull() && question_.contains(kContextMarker)) return holdForChoice();
+        pattern_ = QuestionPattern(question_.toUpper());
+        if (QuestionIsReserved(e_, pattern_)) return refuse(ResponseRefusal::QuestionError);
+        if (AnswerIsReserved(e_, answer_)) return refuse(ResponseRefusal::AnswerError);
+        if (!(extend_ ? findAnswerToExtend() : isNewAnswer())) return;
+        if (limited()) return refuse(ResponseRefusal::Limited);
+        ConsoleLine(e_, extend_ ? "A.I. > Extending response.." : "A.I. > Learning response..");
+        CountTeaching(e_);
+        if (ModifyResponse(e_, table_, pattern_, answer_)) return;
+        if (extend_) {
+            extendAnswer();
+        } else if (pattern_ == "%QUENMARK%TALVANE%") {
+            return refuse(ResponseRefusal::MissingInputData);
+        } else {
+            storeAnswer();
+        }
+        keepLastPhrase();
+        if (!extend_) ConsoleLine(e_, "A.I. > Learned new response.");
+        RaiseEvent(e_, extend_ ? "On Manual Learning - Response Extend - success"
+                               : "On Manual Learning - Response - success");
+        Handled(e_);
+    }
+
+  private:
+    void refuse(ResponseRefusal refusal) { RefuseResponse(e_, refusal, extend_); }
+
+    bool moderatorOrAbove() const { return r_.Privilege == 1 || r_.Privilege == 2; }
+    bool restricted() const {
+        return e_.state.settings.restrictAdvancedTeaching && !moderatorOrAbove();
+    }
+
+    bool permitted() {
+        const Settings& s = e_.state.settings;
+        if (!s.allowDataTeaching) {
+            refuse(ResponseRefusal::TeachingNotAllowed);
+        } else if (r_.Privilege == 0) {
+            refuse(ResponseRefusal::RestrictedForUser);
+        } else if (extend_ && restricted()) {
+            refuse(ResponseRefusal::ExtendRestricted);
+        } else if (s.restrictNicksInTeachingData && AnswerNamesNick(e_, answer_)) {
+            refuse(ResponseRefusal::NickInAnswer);
+        } else {
+            return true;
+        }
+        return false;
+    }
+
+    // The user's last phrase is the question; its interface table takes the answer.
+    bool readQuestion() {
+        Query& db = e_.db;
+        if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey}) == 0) {
+            refuse(ResponseRefusal::ZeroQuestion);
+            return false;
+        }
+        table_ = InterfaceTable(db.field("interface_type"));
+        r_.InputCategory = table_;
+        question_ = db.field(extend_ ? "original_question" : "phrase").toUpper();
+        if (choice_.isNull()) return true;
+        TKeyEvents* event = FirstKeyEvent(e_);
+        event->active = 0;
+        // Nothing of the last answer is near the choice's answer, so it is taught, not modified.
+        for (TUserVariables& user : e_.state.stores.UserVarStore)
+            if (user.nick == r_.UserNick) user.lastAnswer = answer_;
+        question_ = event->question;
+        const qsizetype marker = question_.indexOf(kContextMarker);
+        if (choice_ == 'B' && marker >= 0) {
+            question_.truncate(marker);
+            TrimBlanks(question_);
+        }
+        return true;
+    }
+
+    // A question with the context marker waits for the user's choice: the whole contextual
+    // phrase, or its context keywords alone.
+    void holdForChoice() {
+        const TKeyEvents held{r_.UserKey, "CONTEXT", 1, (extend_ ? "##" : "#") + answer_,
+                              question_};
+        if (TKeyEvents* event = FirstKeyEvent(e_)) {
+            *event = held;
+        } else {
+            e_.state.stores.KeyEventsStore.append(held);
+        }
+        RaiseEvent(e_, kContextEvent);
+        Handled(e_);
+    }
+
+    bool isNewAnswer() {
+        const Request& r = r_;
+        if (e_.db.open("SELECT * FROM " + table_ +
+                           " WHERE personality=? AND daylight_time=? AND category=? AND "
+                           "question=? AND answer=? LIMIT 1",
+                       {r.Personality, r.Daytime, r.Category, pattern_, AnswerForm(answer_)}) == 0)
+            return true;
+        refuse(ResponseRefusal::InformationExists);
+        return false;
+    }
+
+    // The answer the character gave last, or the one the user taught just before.
+    bool findAnswerToExtend() {
+        Query& db = e_.db;
+        const bool said =
+            db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {r_.UserKey}) > 0;
+        lastAnswer_ = AnswerForm(said ? db.field("phrase") : QStringLiteral("UNKNOWN VALUE"));
+        if (db.open("SELECT * FROM " + table_ + " WHERE question=? AND answer=? LIMIT 1",
+                    {pattern_, lastAnswer_}) > 0)
+            return true;
+        db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey});
+        if (db.field("teacher") != "YES") {
+            refuse(ResponseRefusal::NothingToExtend);
+            return false;
+        }
+        pattern_ = QuestionPattern(db.field("mmas_question").toUpper());
+        lastAnswer_ = AnswerForm(db.field("mmas_answer"));
+        return true;
+    }
+
+    // Restricted users may only answer questions that have no answer yet.
+    bool limited() {
+        return restricted() &&
+               e_.db.open("SELECT * FROM " + table_ + " WHERE question=? LIMIT 1", {pattern_}) > 0;
+    }
+
+    void storeAnswer() {
+        const Request& r = r_;
+        e_.db.execute("INSERT INTO " + table_ +
+                          "(`personality`, `daylight_time`, `category`, `question`, `answer`, "
+                          "`owner`, `date_learned`, `time_learned`) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                          "?)",
+                      {r.Personality, r.Daytime, r.Category, pattern_, AnswerForm(answer_),
+                       r.UserKey, e_.state.clock.DateText, e_.state.clock.TimeText});
+        e_.state.stores.userVariables(r.UserNick).lastAnswer = answer_.toUpper();
+        TrainingNotice(e_, "learned new response.");
+        QString words = pattern_;
+        ReplaceAll(words, u"%", u" ");
+        TrimBlanks(words);
+        ConsoleLine(e_, "A.I. > Erasing phrase from unsolved data..");
+        ConsoleLine(e_, e_.db.execute("DELETE FROM unsolved_data WHERE phrase=?", {words}) > 0
+                            ? "A.I. > Erased phrase from unsolved data."
+                            : "A.I. > Phrase does not exist or already erased.");
+    }
+
+    void extendAnswer() {
+        const QString lines = QString::number(lastAnswer_.count('#') + 2);
+        const QString extended = AnswerForm(lastAnswer_ + " # " + answer_.toUpper());
+        e_.db.execute("UPDATE " + table_ + " SET answer=? WHERE question=? AND answer=?",
+                      {extended, pattern_, lastAnswer_});
+        e_.state.stores.userVariables(r_.UserNick).lastAnswer = extended;
+        const QString symbols = QString::number(extended.size());
+        ConsoleLine(e_, "A.I. > Response extended and now contains " + lines + " lines (" +
+                            symbols + " symbols).");
+        TrainingNotice(e_, "response extended and now contains " + lines + " lines (" + symbols +
+                               " symbols).");
+    }
+
+    // The user's last phrase remembers what was taught, so that "##" right after "#" extends it.
+    void keepLastPhrase() {
+        if (extend_) r_.WorkPhrase = lastAnswer_ + " # " + r_.WorkPhrase;
+        Query& db = e_.db;
+        if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey}) == 0)
+            return;
+        QString contextual = db.field("contextual");
+        if (contextual.isEmpty()) contextual = "NO";
+        QString original = db.field("original_question");
+        if (original.isEmpty()) original = "QUENMARK TALVANE";
+        db.execute(
+            "REPLACE lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
+            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) VALUES (?, "
+            "?, ?, ?, ?, ?, ?, ?, ?)",
+            {db.field("index"), r_.UserKey, db.field("phrase"), "YES", contextual,
+             PatternWords(pattern_), r_.WorkPhrase.toUpper(), original,
+             db.field("interface_type")});
+    }
+
+    Engine& e_;
+    Request& r_;
+    const bool extend_;
+    const QChar choice_;  // 'A' or 'B' when replaying a held command, null otherwise
+    QString answer_, question_, table_, pattern_, lastAnswer_;
+};
+
+// Recognises the command marker and starts the command; `choice` replays a held one.
+void Teach(Engine& engine, QChar choice) {
+    Request& r = engine.state.request;
+    if (choice.isNull() && r.TargetKind == 1) return;
+    if (!r.WorkPhrase.startsWith('#')) return;
+    r.WorkPhrase.remove(0, 1);
+    const bool extend = r.WorkPhrase.startsWith('#');
+    if (extend) r.WorkPhrase.remove(0, 1);
+    ResponseCommand(engine, extend, choice).run();
+}
+
+}  // namespace
+
+void TeachResponse(Engine& engine) {
+    Teach(engine, {});
+}
+
+void TeachResponseChoice(Engine& engine) {
+    Request& r = engine.state.request;
+    if (r.WorkPhrase != "A" && r.WorkPhrase != "B") {
+        RaiseEvent(engine, "On KeyEvent - Wrong Selection");
+        engine.state.lonely.speaking = false;
+        Run(engine.stages.PrepareDelivery, engine);
+        Run(engine.stages.StartDelivery, engine);
+        RaiseEvent(engine, kContextEvent);
+        Handled(engine);
+        return;
+    }
+    const QChar choice = r.WorkPhrase[0];
+    TKeyEvents* event = FirstKeyEvent(engine);
+    if (!event) return Teach(engine, {});
+    r.WorkPhrase = event->pendingPhrase;
+    Teach(engine, choice);
+}
