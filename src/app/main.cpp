@@ -5,6 +5,7 @@
 #include "app/stdin_feeder.h"
 #include "engine/program_home.h"
 #include "pipeline/session.h"
+#include "ui/additional_console.h"
 #include "ui/main_console.h"
 
 #include <QApplication>
@@ -57,19 +58,24 @@ int RunHeadless(Session& session, QCoreApplication& app) {
 
 int RunGui(const QString& home) {
     MainConsole window;
+    AdditionalConsole additional;
     SystemClock clock;
     SystemRandom random;
     NoIrc irc;
-    Session session(home, window.outside(&clock, &random, &irc));
+    Session session(home, window.outside(&clock, &random, &irc, &additional));
     if (!session.prepare()) return 1;
     window.show();
     if (!session.start()) return 1;
+    additional.attach(session.engine());
+    QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
+                     &AdditionalConsole::showWindow);
     int code = 0;
     QObject::connect(&session, &Session::fatal, qApp, [&] {
         code = 1;
         qApp->quit();
     });
     qApp->exec();
+    additional.saveHistory();
     session.shutdown();
     return code;
 }

@@ -23,6 +23,8 @@ class AdditionalConsoleView {
     virtual ~AdditionalConsoleView() = default;
     virtual void chatLine(const QString& line) = 0;
     virtual void logLine(const QString& line) = 0;
+    // Brings the window up with its chat view in front; a session without windows has none.
+    virtual void showChatView() {}
 };
 
 class Notifications {

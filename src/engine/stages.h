@@ -3,6 +3,7 @@
 #include <functional>
 
 class Engine;
+class QString;
 
 // A stage reads and rewrites the engine state and reports through its outcome flags.
 using Stage = std::function<void(Engine&)>;
@@ -29,6 +30,8 @@ struct Stages {
     Stage PrepareEventMessage, PrepareDelivery, StartDelivery, WatchUser, StartLonelyTimer;
     // Whether answer lines are still waiting to be sent.
     std::function<bool(const Engine&)> DeliveryPending;
+    // Removes the user's entry from the Lonely Talking timer list.
+    std::function<void(Engine&, const QString& userKey)> UnwatchUser;
     // Whether the current remote user is proven to be the owner (not just using the owner's
     // nick); until it is filled in, the owner's status is given on the local console only.
     std::function<bool(const Engine&)> OwnerIdentityVerified;

@@ -2,17 +2,59 @@
 
 #include "answer/adm_expand.h"
 #include "answer/answer_lookup.h"
+#include "answer/answer_owner.h"
+#include "answer/dialogue_state.h"
+#include "answer/mood.h"
 #include "answer/public_gate.h"
+#include "answer/repetition.h"
 #include "engine/stages.h"
 #include "irc/privileges.h"
+#include "normalise/classify.h"
+#include "normalise/converter.h"
+#include "normalise/links.h"
+#include "normalise/nick_address.h"
+#include "normalise/smart_correction.h"
+#include "normalise/tokenise.h"
+#include "output/delivery.h"
+#include "output/event_message.h"
+#include "output/prepare_delivery.h"
 #include "teach/key_events.h"
+#include "teach/response_erasing.h"
 #include "teach/response_teaching.h"
+#include "teach/word_lists.h"
 
-void AssembleStages(Stages& stages) {
+void AssembleStages(Stages& stages, Delivery& delivery) {
+    stages.ClassifyDaytime = ClassifyDaytime;
+    stages.ClassifyInterface = ClassifyInterface;
+    stages.DetectLinks = DetectLinks;
+    stages.StripOwnNick = StripOwnNick;
+    stages.TokenisePhrase = TokenisePhrase;
+    stages.SmartInputCorrection = SmartInputCorrection;
+    stages.ToggleConverter = ToggleConverter;
     stages.ResolvePrivilege = ResolvePrivilege;
     stages.CheckKeyEvents = CheckKeyEvents;
+    stages.JudgeMood = JudgeMood;
+    stages.DetectRepetition = DetectRepetition;
+    stages.CheckTeacherStatus = CheckTeacherStatus;
+    stages.HandleEmptyInput = HandleEmptyInput;
+    stages.HandleHighlight = HandleHighlight;
+    stages.AnswerOwner = AnswerOwner;
     stages.TeachResponse = TeachResponse;
+    stages.EraseResponse = EraseResponse;
+    stages.TeachContextKeywords = TeachContextKeywords;
+    stages.EraseContextKeywords = EraseContextKeywords;
+    stages.TeachCaseWords = TeachCaseWords;
+    stages.EraseCaseWords = EraseCaseWords;
+    stages.TeachPositiveWords = TeachPositiveWords;
+    stages.TeachNegativeWords = TeachNegativeWords;
+    stages.ErasePositiveWords = ErasePositiveWords;
+    stages.EraseNegativeWords = EraseNegativeWords;
     stages.ExpandAdmQuestion = ExpandAdmQuestion;
     stages.LookupAnswer = LookupAnswer;
     stages.PublicAnswerGate = PublicAnswerGate;
+    stages.PrepareEventMessage = PrepareEventMessage;
+    stages.PrepareDelivery = PrepareDelivery;
+    stages.StartDelivery = [&delivery](Engine&) { delivery.StartDelivery(); };
+    stages.StopDelivery = [&delivery](Engine&) { delivery.StopDelivery(); };
+    stages.DeliveryPending = [&delivery](const Engine&) { return delivery.pending(); };
 }

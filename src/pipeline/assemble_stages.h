@@ -1,6 +1,8 @@
 #pragma once
 
+class Delivery;
 struct Stages;
 
-// Fills the cycle's stages with the subsystems' implementations.
-void AssembleStages(Stages& stages);
+// Fills the cycle's stages with the subsystems' implementations. The objects that keep state
+// and timers of their own between cycles are made by the caller next to the engine.
+void AssembleStages(Stages& stages, Delivery& delivery);

@@ -31,7 +31,8 @@ bool Session::prepare() {
     if (!ProgramStart(home_, shipped + "/brain", config_, *server_, notify)) return false;
     db_ = std::make_unique<Query>(config_);
     engine_ = std::make_unique<Engine>(*db_, outside_, ProgramHome(home_));
-    AssembleStages(engine_->stages);
+    delivery_ = std::make_unique<Delivery>(*engine_);
+    AssembleStages(engine_->stages, *delivery_);
     return true;
 }
 

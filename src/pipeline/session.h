@@ -5,6 +5,7 @@
 #include "dbadmin/private_server.h"
 #include "dbadmin/startup_checks.h"
 #include "engine/engine.h"
+#include "output/delivery.h"
 
 #include <QObject>
 
@@ -45,6 +46,7 @@ class Session : public QObject {
     std::unique_ptr<PrivateServer> server_;
     std::unique_ptr<Query> db_;
     std::unique_ptr<Engine> engine_;
+    std::unique_ptr<Delivery> delivery_;
     std::unique_ptr<ConnectivityChecker> checker_;
     bool settingsLoaded_ = false;
 };

@@ -14,7 +14,6 @@
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
-#include "engine/text_rules.h"
 
 namespace {
 
@@ -110,8 +109,7 @@ class ResponseCommand {
         question_ = event->question;
         const qsizetype marker = question_.indexOf(kContextMarker);
         if (choice_ == 'B' && marker >= 0) {
-            question_.truncate(marker);
-            TrimBlanks(question_);
+            question_ = question_.left(marker).trimmed();
         }
         return true;
     }
@@ -176,9 +174,7 @@ class ResponseCommand {
                        r.UserKey, e_.state.clock.DateText, e_.state.clock.TimeText});
         e_.state.stores.userVariables(r.UserNick).lastAnswer = answer_.toUpper();
         TrainingNotice(e_, "learned new response.");
-        QString words = pattern_;
-        ReplaceAll(words, u"%", u" ");
-        TrimBlanks(words);
+        const QString words = QString(pattern_).replace('%', ' ').trimmed();
         ConsoleLine(e_, "A.I. > Erasing phrase from unsolved data..");
         ConsoleLine(e_, e_.db.execute("DELETE FROM unsolved_data WHERE phrase=?", {words}) > 0
                             ? "A.I. > Erased phrase from unsolved data."

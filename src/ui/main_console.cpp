@@ -1,20 +1,12 @@
 #include "main_console.h"
 
+#include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
-
-// Until the additional console exists its views are written to the main log.
-class LogOnlyAdditionalConsole final : public AdditionalConsoleView {
-  public:
-    explicit LogOnlyAdditionalConsole(ConsoleView& console) : console_(console) {}
-    void chatLine(const QString& line) override { console_.appendLine(line); }
-    void logLine(const QString& line) override { console_.appendLine(line); }
-
-  private:
-    ConsoleView& console_;
-};
 
 const char* ColourName(ConsoleColour colour) {
     switch (colour) {
@@ -43,7 +35,16 @@ MainConsole::MainConsole(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(log_);
-    layout->addWidget(status_);
+    auto* strip = new QHBoxLayout;
+    strip->addWidget(status_, 1);
+    auto* additional = new QPushButton("A");
+    additional->setToolTip("Additional Console");
+    connect(additional, &QPushButton::clicked, this, &MainConsole::additionalConsoleRequested);
+    strip->addWidget(additional);
+    layout->addLayout(strip);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                &MainConsole::additionalConsoleRequested);
     setCentralWidget(central);
     setStatusLine("NLP COUNT: 0, PROCESSES REMAINING: 0/0");
 }
@@ -81,7 +82,7 @@ bool MainConsole::askYesNo(const QString& text) {
     return QMessageBox::question(this, "Q.I.V.O™", text) == QMessageBox::Yes;
 }
 
-Outside MainConsole::outside(Clock* clock, RandomSource* random, IrcSender* irc) {
-    additional_ = std::make_unique<LogOnlyAdditionalConsole>(*this);
-    return Outside{this, additional_.get(), this, &sounds_, irc, clock, random};
+Outside MainConsole::outside(Clock* clock, RandomSource* random, IrcSender* irc,
+                             AdditionalConsoleView* additional) {
+    return Outside{this, additional, this, &sounds_, irc, clock, random};
 }

@@ -7,7 +7,8 @@
 EngineFixture::EngineFixture() {
     SeedProgramHome(homeDir.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
     engine = std::make_unique<Engine>(brain.db(), fakes.outside(), ProgramHome(homeDir.path()));
-    AssembleStages(engine->stages);
+    delivery = std::make_unique<Delivery>(*engine);
+    AssembleStages(engine->stages, *delivery);
     LoadSettings(engine->state.settings, engine->home.path("Main/Options.ini"));
 }
 

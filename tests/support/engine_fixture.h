@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "output/delivery.h"
 #include "support/fake_outside.h"
 #include "support/test_brain.h"
 
@@ -24,4 +25,5 @@ class EngineFixture : public ::testing::Test {
     FakeOutside fakes;
     TestBrain brain;
     std::unique_ptr<Engine> engine;
+    std::unique_ptr<Delivery> delivery;
 };

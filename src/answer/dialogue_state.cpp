@@ -1,0 +1,96 @@
+#include "dialogue_state.h"
+
+#include "events.h"
+
+#include "brain/query.h"
+#include "engine/console_log.h"
+#include "engine/engine.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Addressed(const Request& r) {
+    return r.Highlighted || r.PrivateInput;
+}
+
+void Answer(Engine& engine, const QString& event, int& handled) {
+    RaiseEvent(engine, event);
+    engine.state.request.Answered = true;
+    handled = 1;
+}
+
+// Following unaddressed messages in the channel may be answered from now on.
+void OpenAnswerWindow(Engine& engine, const QString& channel) {
+    QList<TLPRecord>& windows = engine.state.publicGate.windows;
+    auto window = std::find_if(windows.begin(), windows.end(),
+                               [&](const TLPRecord& record) { return record.channel == channel; });
+    if (window == windows.end()) {
+        windows.append(TLPRecord{channel});
+        window = windows.end() - 1;
+    }
+    const QTime now = engine.out.clock->now().time();
+    window->hour = now.hour();
+    window->minute = now.minute();
+    window->second = now.second();
+}
+
+}  // namespace
+
+void CheckTeacherStatus(Engine& engine) {
+    const Request& r = engine.state.request;
+    Query& db = engine.db;
+    const QString lead = "A.I. > Users " + r.UserNick;
+    DetailLine(engine, "A.I. > Checking users " + r.UserNick + " teacher statuss..");
+    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
+        DetailLine(engine, lead + " last statuss: Unknown.");
+        DetailLine(engine, lead + " status set as: Normal user.");
+        // A channel message that does not address the character leaves no dialogue record.
+        if (!Addressed(r)) return;
+        db.execute(
+            "INSERT INTO lastphrase_user (`user`, `phrase`, `teacher`, `contextual`, "
+            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+            {r.UserKey, "QUENMARK TALVANE", "NO", "NO", "QUENMARK", "TALVANE", "QUENMARK TALVANE",
+             r.InputCategory});
+        return;
+    }
+    if (db.field("teacher") != "YES") {
+        DetailLine(engine, lead + " last statuss: Normal user.");
+        return;
+    }
+    DetailLine(engine, lead + " last statuss: Teacher.");
+    if (r.WorkPhrase.startsWith('#')) {
+        DetailLine(engine, lead + " statuss set as: Teacher.");
+        return;
+    }
+    DetailLine(engine, lead + " status set as: Normal user.");
+    const QString contextual = db.field("contextual");
+    db.execute(
+        "REPLACE lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
+        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {db.field("index"), r.UserKey, db.field("phrase"), "NO",
+         contextual.isEmpty() ? QStringLiteral("NO") : contextual, db.field("mmas_question"),
+         db.field("mmas_answer"), db.field("original_question"), db.field("interface_type")});
+}
+
+void HandleEmptyInput(Engine& engine) {
+    int& handled = engine.state.outcomes.EmptyInputAnswered;
+    handled = 0;
+    const Request& r = engine.state.request;
+    if (!r.WorkPhrase.isEmpty()) return;
+    ConsoleLine(engine, "A.I. > Warning! Empty input string.");
+    if (Addressed(r)) Answer(engine, "On Unknown User Input", handled);
+}
+
+void HandleHighlight(Engine& engine) {
+    EngineState& s = engine.state;
+    const Request& r = s.request;
+    if (!r.Highlighted || r.WorkPhrase != "HIGHLIGHTED") return;
+    Answer(engine, "On A.I. Highlighted", s.outcomes.HighlightAnswered);
+    // Only a channel has an answer window; a private message names the character's chat partner.
+    if (r.TargetKind == 2 && s.settings.answerOnPublicMessages &&
+        s.settings.answerOnPmIntelligentMode)
+        OpenAnswerWindow(engine, r.ReplyTarget);
+}

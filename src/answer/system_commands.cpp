@@ -1,0 +1,58 @@
+#include "system_commands.h"
+
+#include "brain/query.h"
+#include "engine/contains.h"
+#include "engine/engine.h"
+#include "engine/text_rules.h"
+#include "output/system_parameters.h"
+
+namespace {
+
+bool MatchesStored(Engine& engine, const QString& table, const QString& column,
+                   const QString& spelt) {
+    return engine.db.open("SELECT * FROM " + table + " WHERE ? RLIKE UPPER(" + column + ") LIMIT 1",
+                          {spelt}) > 0;
+}
+
+}  // namespace
+
+QString BracketsSpelled(const QString& text) {
+    QString spelt = text.toUpper();
+    ApplyInOrder(spelt, {{u"[", u"XX"}, {u"]", u"YY"}});
+    return spelt;
+}
+
+bool MatchesSystemCommand(Engine& engine, const QString& spelt) {
+    return MatchesStored(engine, QStringLiteral("system_commands"), QStringLiteral("command"),
+                         spelt);
+}
+
+bool MatchesSystemParameter(Engine& engine, const QString& spelt) {
+    return MatchesStored(engine, QStringLiteral("system_parameters"), QStringLiteral("parameter"),
+                         spelt);
+}
+
+void ProtectSystemCommands(Engine& engine) {
+    QString& phrase = engine.state.request.WorkPhrase;
+    ReplaceAll(phrase, u" ", u"  ");
+    phrase = ' ' + phrase + ' ';
+    ApplyInOrder(phrase, {{u"=", u" = "},
+                          {u"#", u" # "},
+                          {u"##", u" ## "},
+                          {u">>", u" >> "},
+                          {u"<<", u" << "},
+                          {u"<>", u" <> "}});
+    ApplyInOrder(phrase, {{u"[", u"XX"}, {u"]", u"YY"}});
+    PadStoredPatterns(engine, phrase, QStringLiteral("system_commands"), QStringLiteral("command"));
+    PadStoredPatterns(engine, phrase, QStringLiteral("system_parameters"),
+                      QStringLiteral("parameter"));
+    ApplyInOrder(phrase, {{u"XX", u"["}, {u"YY", u"]"}});
+}
+
+bool IsProtectedPhrase(Engine& engine) {
+    const QString& phrase = engine.state.request.WorkPhrase;
+    for (const char* mark : {"0Y1Z0X1Y", "=", "#"})
+        if (Contains(phrase, mark)) return true;
+    const QString spelt = BracketsSpelled(phrase);
+    return MatchesSystemCommand(engine, spelt) || MatchesSystemParameter(engine, spelt);
+}

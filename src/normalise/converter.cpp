@@ -1,0 +1,40 @@
+#include "converter.h"
+
+#include "engine/contains.h"
+#include "engine/engine.h"
+
+namespace {
+
+// Owners and co-owners, super moderators, basic and temporary moderators.
+bool MayToggle(int privilege) {
+    return privilege >= 1 && privilege <= 3;
+}
+
+struct ConverterCommand {
+    const char* command;
+    bool keepLatvianLetters;
+    const char* event;
+};
+
+constexpr ConverterCommand kCommands[] = {
+    {"[DISABLECONVERTER]", true, "On Macron Command Disable"},
+    {"[ENABLECONVERTER]", false, "On Macron Command Enable"},
+};
+
+}  // namespace
+
+void ToggleConverter(Engine& engine) {
+    EngineState& s = engine.state;
+    Request& r = s.request;
+    if (!MayToggle(r.Privilege)) return;
+    for (const auto& [command, keepLatvianLetters, event] : kCommands) {
+        if (!Contains(r.WorkPhrase, QString::fromUtf8(command))) continue;
+        s.settings.latvianSymbolConversion = keepLatvianLetters;
+        r.EventName = QString::fromUtf8(event);
+        Run(engine.stages.PrepareEventMessage, engine);
+        if (engine.stages.UnwatchUser) engine.stages.UnwatchUser(engine, r.UserKey);
+        s.outcomes.ConverterAnswered = 1;
+        r.Answered = true;
+        return;
+    }
+}

@@ -1,0 +1,19 @@
+#include "command_reply.h"
+
+#include "answer/events.h"
+#include "engine/console_log.h"
+#include "engine/dialogue_records.h"
+#include "engine/engine.h"
+
+void EndCommand(Engine& engine, const CommandReply& reply, bool erasing) {
+    for (const QString& line : reply.before)
+        ConsoleLine(engine, line);
+    RaiseEvent(engine, reply.event);
+    if (reply.saveContext) SaveInputContext(engine);
+    for (const QString& line : reply.after)
+        ConsoleLine(engine, line);
+    if (!reply.notice.isEmpty()) TrainingNotice(engine, reply.notice);
+    Outcomes& o = engine.state.outcomes;
+    (erasing ? o.ErasingHandled : o.TeachingHandled) = 1;
+    engine.state.request.Answered = true;
+}

@@ -1,0 +1,166 @@
+#include "answer/dialogue_state.h"
+#include "answer/answer_owner.h"
+#include "answer/stage_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DialogueState : public StageFixture {
+  protected:
+    void teacher(const QString& nick, const QString& status, const QString& contextual = "") {
+        brain.db().execute(
+            "INSERT INTO lastphrase_user (user, phrase, teacher, contextual, mmas_question, "
+            "mmas_answer, original_question, interface_type) VALUES (?, 'HELLO', ?, ?, 'Q', 'A', "
+            "'HELLO', 'interface_q')",
+            {EncodeNick(nick), status, contextual});
+    }
+    QString column(const QString& nick, const QString& name) {
+        return value("SELECT * FROM lastphrase_user WHERE user=?", {EncodeNick(nick)}, name);
+    }
+};
+
+TEST_F(DialogueState, TeacherStatusLastsOnlyWhileTheUserTeachesResponses) {
+    teacher("Anna", "YES");
+    input("# I AM FINE", "Anna", 3);
+    CheckTeacherStatus(*engine);
+    EXPECT_EQ(column("Anna", "teacher"), "YES");
+    EXPECT_TRUE(consoleLines().contains("A.I. > Users Anna statuss set as: Teacher."));
+
+    input("HOW ARE YOU", "Anna", 3);
+    CheckTeacherStatus(*engine);
+    EXPECT_EQ(column("Anna", "teacher"), "NO");
+    EXPECT_EQ(column("Anna", "contextual"), "NO");  // an empty column is written as "NO"
+    EXPECT_EQ(column("Anna", "phrase"), "HELLO");
+    EXPECT_EQ(column("Anna", "interface_type"), "interface_q");
+    EXPECT_TRUE(consoleLines().contains("A.I. > Users Anna status set as: Normal user."));
+}
+
+TEST_F(DialogueState, AnUnknownUserGetsARecordOnlyWhenHeAddressesTheCharacter) {
+    input("HELLO ALL", "Bob", 1);
+    CheckTeacherStatus(*engine);
+    EXPECT_EQ(count("SELECT * FROM lastphrase_user"), 0);
+    EXPECT_TRUE(consoleLines().contains("A.I. > Users Bob last statuss: Unknown."));
+
+    input("HELLO", "Bob", 3).InputCategory = "interface_q";
+    CheckTeacherStatus(*engine);
+    EXPECT_EQ(column("Bob", "phrase"), "QUENMARK TALVANE");
+    EXPECT_EQ(column("Bob", "teacher"), "NO");
+    EXPECT_EQ(column("Bob", "interface_type"), "interface_q");
+}
+
+TEST_F(DialogueState, AnEmptyPhraseIsAnsweredOnlyWhenItWasMeantForTheCharacter) {
+    const std::pair<int, bool> kinds[] = {{0, true}, {1, false}, {3, true}};
+    for (const auto& [kind, answered] : kinds) {
+        input("", "Anna", kind);
+        HandleEmptyInput(*engine);
+        EXPECT_TRUE(consoleLines().contains("A.I. > Warning! Empty input string.")) << kind;
+        EXPECT_EQ(engine->state.outcomes.EmptyInputAnswered, answered ? 1 : 0) << kind;
+        EXPECT_EQ(events, answered ? QStringList{"On Unknown User Input"} : QStringList{});
+    }
+    input("HELLO", "Anna", 3);
+    HandleEmptyInput(*engine);
+    EXPECT_TRUE(events.isEmpty());
+}
+
+TEST_F(DialogueState, AHighlightAloneIsAnsweredAndOpensTheChannelsAnswerWindow) {
+    settings().answerOnPublicMessages = settings().answerOnPmIntelligentMode = true;
+    fakes.clock.at = QDateTime(QDate(2026, 12, 9), QTime(13, 14, 15));
+    input("HIGHLIGHTED", "Anna", 2).Highlighted = true;
+    HandleHighlight(*engine);
+    EXPECT_EQ(events, QStringList{"On A.I. Highlighted"});
+    EXPECT_EQ(engine->state.outcomes.HighlightAnswered, 1);
+    const QList<TLPRecord>& windows = engine->state.publicGate.windows;
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows[0].channel, "#talvane");
+    EXPECT_EQ(QTime(windows[0].hour, windows[0].minute, windows[0].second), QTime(13, 14, 15));
+
+    fakes.clock.at = fakes.clock.at.addSecs(60);
+    input("HIGHLIGHTED", "Anna", 2).Highlighted = true;
+    HandleHighlight(*engine);
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows[0].minute, 15);
+
+    settings().answerOnPmIntelligentMode = false;
+    input("HIGHLIGHTED", "Anna", 2).ReplyTarget = "#other";
+    request().Highlighted = true;
+    HandleHighlight(*engine);
+    EXPECT_EQ(windows.size(), 1);
+}
+
+TEST_F(DialogueState, OnlyTheWordHighlightedOfAHighlightedMessageCounts) {
+    input("HIGHLIGHTED", "Anna", 3);
+    HandleHighlight(*engine);
+    input("HIGHLIGHTED YOU", "Anna", 2).Highlighted = true;
+    HandleHighlight(*engine);
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_EQ(engine->state.outcomes.HighlightAnswered, 0);
+}
+
+class AnswerOwners : public StageFixture {
+  protected:
+    AnswerOwners() { settings().ownersNickname = "Owner"; }
+    void said(const QString& nick, const QString& phrase) {
+        brain.db().execute("INSERT INTO lastphrase_ai (user, phrase) VALUES (?, ?)",
+                           {EncodeNick(nick), phrase});
+    }
+    void taught(const QString& table, const QString& answer, const QString& teacherNick) {
+        brain.db().execute("INSERT INTO " + table + " (question, answer, owner) VALUES (?, ?, ?)",
+                           {"%HELLO%", answer, EncodeNick(teacherNick)});
+    }
+    QString ask(const QString& nick, const QString& phrase = "[ANSWEROWNER]") {
+        input(phrase, nick, 3);
+        AnswerOwner(*engine);
+        return events.value(0);
+    }
+    QString rememberedOwner(const QString& nick) {
+        return engine->state.stores.userVariables(nick).lastAnswerOwner;
+    }
+};
+
+TEST_F(AnswerOwners, NamesTheTeacherOfTheLastAnswer) {
+    taught("interface_s", " HI THERE ", "Anna");
+    taught("interface_q", " I AM [FINE] ", "Bob_");
+    for (const char* nick : {"Anna", "Carl", "Owner"})
+        said(nick, " HI THERE ");
+    said("Dora", " I AM [FINE] ");
+    EXPECT_EQ(ask("Anna"), "On Answer Owner - You Owner");
+    EXPECT_EQ(ask("Carl"), "On Answer Owner - Owner Is");
+    EXPECT_EQ(rememberedOwner("Carl"), "Anna");
+    EXPECT_EQ(ask("Dora"), "On Answer Owner - Owner Is");
+    EXPECT_EQ(rememberedOwner("Dora"), EncodeNick("Bob_"));
+    EXPECT_TRUE(consoleLines().contains("A.I. > Answer owners nickname: " + EncodeNick("Bob_")));
+    EXPECT_TRUE(request().Answered);
+    EXPECT_EQ(engine->state.outcomes.AnswerOwnerAnswered, 1);
+
+    settings().coverTeacherNicknames = true;
+    EXPECT_EQ(ask("Carl"), "On Answer Owner - Secret Info");
+    EXPECT_EQ(ask("Owner"), "On Answer Owner - Owner Is");
+    EXPECT_EQ(ask("Anna"), "On Answer Owner - You Owner");
+}
+
+TEST_F(AnswerOwners, AnAnswerNobodyTaughtBelongsToTheSystemOwner) {
+    brain.db().execute("INSERT INTO interface_s (question, answer) VALUES ('%HI%', ' HELLO ')");
+    said("Carl", " HELLO # AGAIN ");
+    said("Dora", " SOMETHING NEVER TAUGHT ");
+    for (const char* nick : {"Anna", "Carl", "Dora"}) {
+        EXPECT_EQ(ask(nick), "On Answer Owner - System Owner") << nick;
+        EXPECT_TRUE(consoleLines().contains("A.I. > Can`t get owners nickname for answer."));
+        EXPECT_EQ(rememberedOwner(nick), "Unknown");
+    }
+}
+
+TEST_F(AnswerOwners, IsNoCommandInsideTeachingAndEveryOtherPhraseForgetsTheOwner) {
+    taught("interface_s", " HI THERE ", "Anna");
+    said("Carl", " HI THERE ");
+    ask("Carl");
+    EXPECT_EQ(rememberedOwner("Carl"), "Anna");
+    for (const char* phrase :
+         {"#[ANSWEROWNER]", "X = [ANSWEROWNER]", "[ANSWEROWNER] <> X", "HELLO THERE"}) {
+        EXPECT_EQ(ask("Carl", phrase), "") << phrase;
+        EXPECT_EQ(engine->state.outcomes.AnswerOwnerAnswered, 0);
+        EXPECT_EQ(rememberedOwner("Carl"), "Unknown");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include "engine/log_files.h"
+#include "engine/input_queue.h"
+#include "engine/text_files.h"
+#include "support/engine_fixture.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+namespace {
+
+TEST(ConversationName, ChannelOrNickWithoutPathCharacters) {
+    const struct {
+        const char* replyTarget;
+        const char* nick;
+        const char* name;
+    } cases[] = {
+        {"a|b", "a|b", "ab"},
+        {"#qivo", "anna", "#qivo"},
+        {"Owner", "Owner", "Owner"},
+        {"#a/b\\c|d", "anna", "#abcd"},
+        {"star*man", "star*man", "star_man"},
+        {"../../etc/passwd", "../../etc/passwd", "....etcpasswd"},
+        {"#../..", "anna", "#...."},
+        {"|/\\", "|/\\", "_"},
+        {"", "", "_"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConversationName(c.replyTarget, c.nick), c.name) << c.replyTarget;
+}
+
+class LogFiles : public EngineFixture {
+  protected:
+    QString file(const QString& relative) const { return engine->home.path("Logs/" + relative); }
+    // The whole file, line ends included, so that an open line shows.
+    QString contents(const QString& relative) const {
+        QFile f(file(relative));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : "<missing>";
+    }
+    QStringList logFiles() const {
+        QStringList files;
+        QDirIterator it(engine->home.root(), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = QDir(engine->home.root()).relativeFilePath(it.next());
+            if (!path.startsWith("Main/") && !path.startsWith("MySQL/") &&
+                !path.startsWith("sounds/"))
+                files << path;
+        }
+        files.sort();
+        return files;
+    }
+    void prepareRequest(int kind, const QString& replyTarget, const QString& nick) {
+        Request& r = engine->state.request;
+        r.TargetKind = kind;
+        r.ReplyTarget = replyTarget;
+        r.UserNick = nick;
+        r.Category = "DEFAULT";
+    }
+    const QString stamp = "09.12.2026 AT 12:00:00";
+};
+
+TEST_F(LogFiles, ConversationFilesStartWithTheirFirstLines) {
+    EnsureConversationLogs(*engine, "#qivo", "anna");
+    EnsureConversationLogs(*engine, "a|b", "a|b");
+    fakes.clock.at = fakes.clock.at.addSecs(3600);
+    EnsureConversationLogs(*engine, "#qivo", "bob");  // exists already: left alone
+    EXPECT_EQ(contents("Chat/#qivo.log"), "CHAT LOG CREATED IN: " + stamp + "\n");
+    EXPECT_EQ(contents("NLP/#qivo.log"), "NLP LOG CREATED IN: " + stamp + "\n");
+    EXPECT_EQ(logFiles(), (QStringList{"Logs/Chat/#qivo.log", "Logs/Chat/ab.log",
+                                       "Logs/NLP/#qivo.log", "Logs/NLP/ab.log"}));
+}
+
+TEST_F(LogFiles, NamesMadeOfPathCharactersStayInTheLogFolders) {
+    for (const char* nick : {"../../x", "/", "\\\\", "..", "|"})
+        EnsureConversationLogs(*engine, nick, nick);
+    EXPECT_EQ(logFiles(), (QStringList{"Logs/Chat/....x.log", "Logs/Chat/...log", "Logs/Chat/_.log",
+                                       "Logs/NLP/....x.log", "Logs/NLP/...log", "Logs/NLP/_.log"}));
+}
+
+TEST_F(LogFiles, ChatLogLinesByKind) {
+    const struct {
+        int kind;
+        const char* replyTarget;
+        const char* nick;
+        const char* addressee;
+        const char* text;
+        ChatLineKind lineKind;
+        const char* file;
+        const char* line;
+    } cases[] = {
+        {0, "Owner", "Owner", "TalvaneBOT", "hello", ChatLineKind::Input, "Owner",
+         "Owner > TalvaneBOT (LOCAL) > hello"},
+        {0, "Owner", "TalvaneBOT", "Owner", "hi there", ChatLineKind::Answer, "Owner",
+         "TalvaneBOT (LOCAL) > Owner > hi there"},
+        {1, "#qivo", "anna", "TalvaneBOT", "nice weather", ChatLineKind::Input, "#qivo",
+         "anna > nice weather"},
+        {1, "#qivo", "TalvaneBOT", "anna", "it is", ChatLineKind::Answer, "#qivo",
+         "TalvaneBOT > it is"},
+        {2, "#qivo", "anna", "TalvaneBOT", "talvanebot hi", ChatLineKind::Input, "#qivo",
+         "anna > TalvaneBOT > talvanebot hi"},
+        {2, "#qivo", "TalvaneBOT", "anna", "anna: hello", ChatLineKind::Answer, "#qivo",
+         "TalvaneBOT > anna > anna: hello"},
+        {3, "a|b", "a|b", "TalvaneBOT", "psst", ChatLineKind::Input, "ab", "a|b > psst"},
+        {3, "a|b", "TalvaneBOT", "a|b", "*TalvaneBOT waves", ChatLineKind::Answer, "ab",
+         "TalvaneBOT > *TalvaneBOT waves"},
+    };
+    for (const auto& c : cases) {
+        const QString path = file(QStringLiteral("Chat/%1.log").arg(c.file));
+        QFile::remove(path);
+        ChatLogLine(*engine, c.kind, c.replyTarget, c.nick, c.addressee, c.text, c.lineKind);
+        EXPECT_EQ(contents(QStringLiteral("Chat/%1.log").arg(c.file)),
+                  stamp + " | " + c.line + "\n")
+            << c.line;
+    }
+}
+
+TEST_F(LogFiles, NlpEntryLeavesItsLineOpenForTheAnswer) {
+    prepareRequest(3, "a|b", "a|b");
+    Request& r = engine->state.request;
+    r.Privilege = 2;
+    r.Personality = "FRIENDLY";
+    r.Daytime = "EVENING";
+    r.Category = "MUSIC";
+    engine->state.loggedInput = "what do you play?";
+    NlpLogEntry(*engine);
+    const QString entry = stamp +
+                          " | a|b | User privileges: super moderator | User personality: "
+                          "friendly | Current daytime: evening | Current category: music\n"
+                          "System language: english | System received: what do you play?";
+    EXPECT_EQ(contents("NLP/ab.log"), entry);
+
+    NlpLogResponse(*engine, "  I Play , Mostly Jazz !  ");
+    EXPECT_EQ(contents("NLP/ab.log"), entry + " | System response: i play, mostly jazz!\n");
+}
+
+TEST_F(LogFiles, AnEntryWithoutAnswerIsContinuedByTheNext) {
+    prepareRequest(1, "#qivo", "anna");
+    engine->state.settings.latvianLanguageMode = true;
+    engine->state.loggedInput.clear();
+    NlpLogEntry(*engine);
+    engine->state.request.Privilege = 4;
+    engine->state.loggedInput = "hi";
+    NlpLogEntry(*engine);
+    const QString head = stamp + " | anna | User privileges: ";
+    const QString tail =
+        " | User personality:  | Current daytime:  | Current category: default\n"
+        "System language: latvian | System received: ";
+    EXPECT_EQ(contents("NLP/#qivo.log"),
+              head + "basic user" + tail + "unknown input" + head + "ignored" + tail + "hi");
+}
+
+TEST_F(LogFiles, ALocalInputIsLoggedInBothFiles) {
+    say("Hello There");
+    EXPECT_EQ(contents("Chat/Owner.log"), "CHAT LOG CREATED IN: " + stamp + "\n" + stamp +
+                                              " | Owner > TalvaneBOT (LOCAL) > hello there\n");
+    EXPECT_TRUE(contents("NLP/Owner.log")
+                    .startsWith("NLP LOG CREATED IN: " + stamp + "\n" + stamp +
+                                " | Owner | User privileges: "))
+        << contents("NLP/Owner.log").toStdString();
+}
+
+TEST_F(LogFiles, AHighlightedChannelMessageNamesTheCharacter) {
+    TInput input;
+    input.TargetKind = 2;
+    input.UserNick = "anna";
+    input.ReplyTarget = "#qivo";
+    input.OriginalPhrase = "TalvaneBOT how are you";
+    input.UpperPhrase = "TALVANEBOT HOW ARE YOU";
+    input.Highlighted = 1;
+    runCycle(input);
+    EXPECT_TRUE(contents("Chat/#qivo.log")
+                    .endsWith(stamp + " | anna > TalvaneBOT > talvanebot how are you\n"));
+    EXPECT_TRUE(contents("NLP/#qivo.log").contains(" | anna | User privileges: "));
+}
+
+TEST_F(LogFiles, ALogThatCannotBeWrittenEndsOnlyThatInput) {
+    // A folder where the owner's chat log should be: no file can be opened there.
+    ASSERT_TRUE(QDir().mkpath(file("Chat/Owner.log")));
+    EnqueueLocalInput(*engine, LocalInput(*engine, "first"));
+    TInput second = LocalInput(*engine, "second");
+    second.UserNick = second.ReplyTarget = "bob";
+    EnqueueIrcInput(*engine, second);
+
+    engine->NLPtimerTimer();
+    EXPECT_TRUE(fakes.console.lines.join('\n').contains("A.I. > Error: Cannot write"));
+    EXPECT_EQ(fakes.console.lines.last(), "A.I. > NLP finished.");
+    ASSERT_TRUE(engine->NLPtimer.isActive()) << "the queue goes on";
+
+    engine->NLPtimerTimer();
+    EXPECT_TRUE(contents("Chat/bob.log").endsWith(" | bob > TalvaneBOT (LOCAL) > second\n"));
+}
+
+TEST_F(LogFiles, ALogFolderThatCannotBeWrittenStillQueuesTheInput) {
+    ASSERT_TRUE(QDir(file("Chat")).removeRecursively());
+    WriteTextLines(file("Chat"), {"not a folder"});
+    EnqueueLocalInput(*engine, LocalInput(*engine, "hello"));
+    EXPECT_TRUE(fakes.console.lines.join('\n').contains("A.I. > Error: Cannot write"));
+    EXPECT_EQ(engine->state.stores.InputStore.size(), 1);
+}
+
+}  // namespace

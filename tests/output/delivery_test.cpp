@@ -1,0 +1,188 @@
+#include "output/time_text.h"
+#include "output/typing_delay.h"
+
+#include "output_fixture.h"
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+namespace {
+
+class Delivering : public OutputFixture {
+  protected:
+    Delivering() { requestFrom("Owner"); }
+
+    // The chat view's form of a line the character said to `nick`.
+    QString said(const QString& nick, const QString& line) const {
+        return LongTimeText(fakes.clock.at.time()) + " > TalvaneBOT > " + nick + " : " + line;
+    }
+};
+
+TEST_F(Delivering, SendsTheLinesOfAnAnswerInOrderWithTheirPauses) {
+    answer("FIRST LINE # SECOND LINE ## THIRD LINE");
+    EXPECT_TRUE(fakes.console.lines.contains("A.I. > MMAS started."));
+    const int pauses[] = {1000, 500, 100};
+    for (int number = 1; number <= 3; ++number) {
+        ASSERT_TRUE(delivery->MultiLineAnswering.isActive());
+        delivery->DeliverNextLine();
+        EXPECT_EQ(delivery->MultiLineAnswering.interval(), pauses[number - 1])
+            << "the pause after line " << number;
+    }
+    EXPECT_EQ(consoleLinesStarting("A.I. > Broadcasting"),
+              QStringList({"A.I. > Broadcasting MMAS message 1 of 3 to user Owner.",
+                           "A.I. > Broadcasting MMAS message 2 of 3 to user Owner.",
+                           "A.I. > Broadcasting MMAS message 3 of 3 to user Owner."}));
+    EXPECT_EQ(fakes.additional.chat,
+              QStringList({said("Owner", "First line."), said("Owner", "Second line."),
+                           said("Owner", "Third line.")}));
+    EXPECT_TRUE(delivery->pending());
+    delivery->DeliverNextLine();
+    EXPECT_EQ(fakes.console.lines.last(), "A.I. > MMAS finished.");
+    EXPECT_FALSE(delivery->pending());
+    Query& db = brain.db();
+    ASSERT_EQ(db.open("SELECT * FROM mmas WHERE user=? LIMIT 1", {"Owner"}), 1);
+    EXPECT_EQ(db.field("finished"), "YES");
+    EXPECT_EQ(db.field("original"), "FIRST LINE # SECOND LINE ## THIRD LINE");
+    EXPECT_EQ(engine->state.stores.userVariables("Owner").lastAnswer,
+              "FIRST LINE # SECOND LINE ## THIRD LINE");
+}
+
+TEST_F(Delivering, TypingIsATimerThatKeepsTheOrder) {
+    engine->state.settings.typingSimulation = true;
+    fakes.random.next = {7, 0, 0};
+    answer("HI # OK ## YES?");
+    delivery->DeliverNextLine();
+    ASSERT_TRUE(delivery->typing.isActive()) << "the tick returns while the line is typed";
+    EXPECT_EQ(delivery->typing.interval(), TypingDelayMs("Hi.", 7));
+    EXPECT_TRUE(fakes.additional.chat.isEmpty());
+    delivery->DeliverNextLine();
+    EXPECT_TRUE(fakes.additional.chat.isEmpty()) << "no second line while the first is typed";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !delivery->pending(); }, 10000));
+    EXPECT_EQ(fakes.additional.chat,
+              QStringList({said("Owner", "Hi."), said("Owner", "Ok."), said("Owner", "Yes?")}));
+    EXPECT_EQ(delivery->MultiLineAnswering.interval(), 50);
+}
+
+TEST_F(Delivering, TheSameAnswerIsQueuedOnce) {
+    Request& r = engine->state.request;
+    r.OutputPhrase = "HELLO";
+    ::Run(engine->stages.PrepareDelivery, *engine);
+    ::Run(engine->stages.PrepareDelivery, *engine);
+    EXPECT_EQ(engine->state.stores.MMASStore.size(), 1);
+    r.OutputPhrase = "HELLO AGAIN";
+    ::Run(engine->stages.PrepareDelivery, *engine);
+    requestFrom("Anna");
+    ::Run(engine->stages.PrepareDelivery, *engine);
+    EXPECT_EQ(engine->state.stores.MMASStore.size(), 3);
+}
+
+TEST_F(Delivering, ABusyUsersNextAnswerWaitsForTheFirst) {
+    answer("ONE # TWO");
+    answer("THREE");
+    EXPECT_TRUE(fakes.console.lines.contains(
+        "A.I. > MMAS is already busy with user Owner and will launch later."));
+    EXPECT_EQ(engine->state.stores.MMASStore.size(), 1);
+    EXPECT_TRUE(delivery->MMASStarter.isActive());
+    EXPECT_EQ(delivery->MMASStarter.interval(), 1000);
+    EXPECT_EQ(fakes.console.statusLines.last(), "NLP COUNT: 0, PROCESSES REMAINING: 0/1");
+    deliverAll();
+    delivery->MMASStarterTimer();
+    EXPECT_TRUE(engine->state.stores.MMASStore.isEmpty());
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat,
+              QStringList({said("Owner", "One."), said("Owner", "Two."), said("Owner", "Three.")}));
+}
+
+TEST_F(Delivering, StopMasDropsTheRestAndSaysSo) {
+    setMessages("On Stop MMAS_en", {"okay , stopping"});
+    answer("ONE # TWO # THREE # FOUR # FIVE");
+    delivery->DeliverNextLine();
+    delivery->DeliverNextLine();
+    say("[stopmas]");
+    EXPECT_EQ(engine->state.outcomes.StopMmasAnswered, 1);
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat, QStringList({said("Owner", "One."), said("Owner", "Two."),
+                                                  said("Owner", "Okay, stopping.")}));
+}
+
+TEST_F(Delivering, GoesToTheTargetOfItsKind) {
+    fakes.irc.online = true;
+    requestFrom("Anna", 2, "#talvane");
+    answer("HELLO THERE # AND MORE");
+    deliverAll();
+    answer("NICE TO SEE YOU, ANNA");
+    deliverAll();
+    requestFrom("Anna", 1, "#talvane");
+    answer("FOR ALL");
+    deliverAll();
+    requestFrom("Anna", 3);
+    answer("[ACTION] WAVES # JUST YOU");
+    deliverAll();
+    EXPECT_EQ(fakes.irc.sent,
+              QStringList({"PRIVMSG #talvane :Anna: Hello there.", "PRIVMSG #talvane :And more.",
+                           "PRIVMSG #talvane :Nice to see you, anna.", "PRIVMSG #talvane :For all.",
+                           "ACTION Anna :waves.", "PRIVMSG Anna :Just you."}));
+    EXPECT_EQ(fakes.additional.chat.mid(4, 1), QStringList({said("Anna", "*TalvaneBOT waves.")}));
+}
+
+TEST_F(Delivering, QuietModeAndLocalOnlyChatKeepIrcAnswersOutOfSight) {
+    Settings& s = engine->state.settings;
+    s.quietProcessingModeInIrc = true;
+    requestFrom("Anna", 3);
+    answer("SECRET");
+    deliverAll();
+    EXPECT_TRUE(fakes.irc.sent.isEmpty());
+    EXPECT_TRUE(fakes.additional.chat.isEmpty());
+    EXPECT_TRUE(fakes.console.lines.contains(
+        "A.I. > Unable to respond, because quiet processing mode in IRC is enabled."));
+    requestFrom("Owner");
+    answer("LOCAL");
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat, QStringList({said("Owner", "Local.")}));
+
+    s.quietProcessingModeInIrc = false;
+    s.showOnlyLocalChat = true;
+    requestFrom("Anna", 3);
+    answer("SENT BUT NOT SHOWN");
+    deliverAll();
+    EXPECT_EQ(fakes.irc.sent, QStringList({"PRIVMSG Anna :Sent but not shown."}));
+    EXPECT_EQ(fakes.additional.chat.size(), 1);
+}
+
+TEST_F(Delivering, NothingToSayIsNeverSent) {
+    requestFrom("Anna", 3);
+    for (const char* answerText : {"   ", "HELLO ### # ## THERE", "#", "FINE# [SYSMSG]", " . "}) {
+        answer(answerText);
+        deliverAll();
+    }
+    EXPECT_EQ(fakes.irc.sent, QStringList({"PRIVMSG Anna :Hello.", "PRIVMSG Anna :There.",
+                                           "PRIVMSG Anna :Fine.", "PRIVMSG Anna :."}));
+    EXPECT_EQ(fakes.additional.chat.last(),
+              LongTimeText(fakes.clock.at.time()) + " > TalvaneBOT > Anna.")
+        << "a lone mark is shown with the conversation's name";
+}
+
+TEST_F(Delivering, AnEventWithoutAMessageSaysWhichEventItIs) {
+    setMessages("On Nothing Stored_en", {});
+    engine->state.request.EventName = "On Nothing Stored";
+    ::Run(engine->stages.PrepareEventMessage, *engine);
+    ::Run(engine->stages.PrepareDelivery, *engine);
+    ::Run(engine->stages.StartDelivery, *engine);
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat,
+              QStringList({said("Owner", "SYSTEM MESSAGE: On Nothing Stored")}));
+    EXPECT_EQ(engine->state.stores.userVariables("Owner").lastAnswer, "")
+        << "an event answer is no taught answer";
+}
+
+TEST_F(Delivering, AnUnknownPhraseIsAnsweredThroughTheCycle) {
+    engine->state.settings.useDialogIntroForNewUsers = false;
+    for (int level = 1; level <= 5; ++level)
+        setMessages(QStringLiteral("On Unknown Answer - Standard Level %1_en").arg(level),
+                    {"hmm , no idea"});
+    say("qwerty asdf");
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat, QStringList({said("Owner", "Hmm, no idea.")}));
+}
+
+}  // namespace
