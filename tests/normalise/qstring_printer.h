@@ -1,10 +1,3 @@
 #pragma once
 
-#include <QString>
-
-#include <ostream>
-
-// Failing comparisons show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/qstring_printer.h"

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "output/delivery.h"
 #include "support/fake_outside.h"
+#include "support/qstring_printer.h"
 #include "support/test_brain.h"
 
 #include <gtest/gtest.h>
