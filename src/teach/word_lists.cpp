@@ -4,6 +4,7 @@
 #include "reserved_words.h"
 #include "word_list_command.h"
 
+#include "answer/question_pattern.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -75,11 +76,11 @@ QString Keywords(const WordListEntry& entry) {
     return entry.value.mid(1, entry.value.size() - 2);
 }
 
-// Contextual questions hold the keywords in front of the context marker.
+// Contextual questions hold the keywords in front of the context marker, at their start or right
+// after the marker of an earlier question. Anchored there, so that erasing WHY leaves the
+// questions of REALLY WHY alone.
 QString LinkedQuestionsPattern(const WordListEntry& entry) {
-    QString keywords = RegexLiteral(Keywords(entry));
-    ReplaceAll(keywords, u" ", u"%");
-    return '%' + keywords + "%0Y1Z0X1Y%";
+    return "(^|1Y0Z1X0Y)" + RegexLiteral(QuestionPattern(Keywords(entry))) + "0Y1Z0X1Y%";
 }
 
 qint64 CountLinkedQuestions(Query& db, const QString& table, const QString& pattern) {
