@@ -9,8 +9,9 @@
 
 namespace {
 
-const Replacement kBracketsToMarks[] = {{u"[", u"2Y1Z2X1Y"}, {u"]", u"3Y2Z3X2Y"}};
-const Replacement kMarksToBrackets[] = {{u"2Y1Z2X1Y", u"["}, {u"3Y2Z3X2Y", u"]"}};
+constexpr QStringView kOpeningMark = u"2Y1Z2X1Y";
+const Replacement kBracketsToMarks[] = {{u"[", kOpeningMark}, {u"]", u"3Y2Z3X2Y"}};
+const Replacement kMarksToBrackets[] = {{kOpeningMark, u"["}, {u"3Y2Z3X2Y", u"]"}};
 
 // The stored keyword set that the phrase is, framed by blanks; empty when there is none. With
 // mixed-word recognition the keywords may come in any order.
@@ -33,9 +34,10 @@ QString FindKeywords(Engine& engine, QString words) {
 }
 
 // System commands carried in from stored phrases must not act as commands of this input: each
-// one found has its "[" written "[XY". A pattern that still matches after that would be found
-// again and again, so the search ends when a round changes nothing, and after as many rounds as
-// there are commands.
+// one found has its "[" written "[XY". The phrase stays in the spelling of the stored patterns
+// between the questions, so that every command in it is found, not only the first. A pattern
+// that does not occur literally would be found again and again, so the search ends when a round
+// changes nothing, and after as many rounds as there are commands.
 void NeutraliseSystemCommands(Engine& engine, QString& phrase) {
     Query& db = engine.db;
     db.open(QStringLiteral("SELECT COUNT(*) as result FROM system_commands"));
@@ -45,12 +47,10 @@ void NeutraliseSystemCommands(Engine& engine, QString& phrase) {
         if (db.open("SELECT * FROM system_commands WHERE ? RLIKE UPPER(command) LIMIT 1",
                     {phrase}) == 0)
             break;
-        const QString asked = phrase;
-        QString command = db.field("command").toUpper();
-        ApplyInOrder(command, kMarksToBrackets);
-        ApplyInOrder(phrase, kMarksToBrackets);
+        const QString command = db.field("command").toUpper();
         QString neutral = command;
-        ReplaceAll(neutral, u"[", u"[XY");
+        ReplaceAll(neutral, kOpeningMark, u"2Y1Z2X1YXY");
+        const QString asked = phrase;
         ReplaceAll(phrase, command, neutral);
         if (phrase == asked) break;
     }

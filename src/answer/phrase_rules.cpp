@@ -54,9 +54,10 @@ const RuleStage kSynonyms{RuleKind::Synonym,
 
 // A synonym rule met this many times ends its stage.
 constexpr int kSynonymMeetings = 5;
-// Rules that feed each other could make the phrase grow without end; a rewrite past this length
-// is not applied.
-constexpr qsizetype kMaxPhraseLength = 4000;
+// Every rule is applied at most once, but rules whose replacement holds their own pattern still
+// double the phrase with each one. A rewrite that would make the phrase longer than this beyond
+// what the user wrote is not applied (and so ends the stage when its rule comes back).
+constexpr qsizetype kMaxGrowth = 4000;
 
 const Replacement kSymbolSpacing[] = {
     {u"  ", u" "},     {u" # ", u"#"},   {u" #", u"#"},   {u"# ", u"#"},     {u"< >", u"<>"},
@@ -92,11 +93,12 @@ class RuleLoop {
         ConsoleLine(e_, stage_.start);
         RuleFinder finder(e_.db, stage_.table, stage_.order);
         work_ = r_.WorkPhrase;
+        maxLength_ = r_.WorkPhrase.size() + kMaxGrowth;
         while (const std::optional<PhraseRule> found = finder.find(subject())) {
             const PhraseRule rule{found->indefinite.toUpper(), found->definite.toUpper()};
             if (!meet(rule.indefinite)) break;
             consider(rule);
-            if (work_.size() > kMaxPhraseLength) break;
+            if (work_.size() > maxLength_) break;
         }
         if (last_ && commands()) {
             ReplaceFirstOfEach(r_.PhraseBeforeCorrection, UnfoldedForms(e_, last_->indefinite),
@@ -140,7 +142,7 @@ class RuleLoop {
         const bool asWords = Contains(Framed(work_), Framed(rule.indefinite)) > 0;
         const QString rewritten = rewrite(rule);
         if (synonyms()) ReplaceAll(work_, rule.indefinite, rule.definite);
-        if (rewritten.size() > kMaxPhraseLength) return;
+        if (rewritten.size() > maxLength_) return;
         if (!PassesEraseCommandCheck(checked(rule, rewritten), stage_.kind, latvianCheck())) return;
         if (synonyms() && !asWords) return;
         if (synonyms()) {
@@ -190,6 +192,7 @@ class RuleLoop {
     Request& r_;
     const RuleStage& stage_;
     QString work_;
+    qsizetype maxLength_ = 0;
     QHash<QString, int> met_;
     int applied_ = 0;
     std::optional<PhraseRule> last_;

@@ -1,5 +1,7 @@
 #include "system_commands.h"
 
+#include "bracket_spelling.h"
+
 #include "brain/query.h"
 #include "engine/contains.h"
 #include "engine/engine.h"
@@ -42,11 +44,12 @@ void ProtectSystemCommands(Engine& engine) {
                           {u">>", u" >> "},
                           {u"<<", u" << "},
                           {u"<>", u" <> "}});
-    ApplyInOrder(phrase, {{u"[", u"XX"}, {u"]", u"YY"}});
-    PadStoredPatterns(engine, phrase, QStringLiteral("system_commands"), QStringLiteral("command"));
-    PadStoredPatterns(engine, phrase, QStringLiteral("system_parameters"),
+    BracketSpelling spelt(phrase);
+    PadStoredPatterns(engine, spelt.text(), QStringLiteral("system_commands"),
+                      QStringLiteral("command"));
+    PadStoredPatterns(engine, spelt.text(), QStringLiteral("system_parameters"),
                       QStringLiteral("parameter"));
-    ApplyInOrder(phrase, {{u"XX", u"["}, {u"YY", u"]"}});
+    phrase = spelt.restored();
 }
 
 bool IsProtectedPhrase(Engine& engine) {

@@ -3,8 +3,10 @@
 #include "answer/adm_expand.h"
 #include "answer/answer_lookup.h"
 #include "answer/answer_owner.h"
+#include "answer/context_keywords.h"
 #include "answer/dialogue_state.h"
 #include "answer/mood.h"
+#include "answer/phrase_rules.h"
 #include "answer/public_gate.h"
 #include "answer/repetition.h"
 #include "engine/stages.h"
@@ -21,6 +23,7 @@
 #include "teach/key_events.h"
 #include "teach/response_erasing.h"
 #include "teach/response_teaching.h"
+#include "teach/synonym_teaching.h"
 #include "teach/word_lists.h"
 
 void AssembleStages(Stages& stages, Delivery& delivery) {
@@ -33,12 +36,18 @@ void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.ToggleConverter = ToggleConverter;
     stages.ResolvePrivilege = ResolvePrivilege;
     stages.CheckKeyEvents = CheckKeyEvents;
+    stages.ApplyContextKeywords = ApplyContextKeywords;
+    stages.ApplyCommandSynonyms = ApplyCommandSynonyms;
+    stages.ApplyCorrections = ApplyCorrections;
+    stages.ApplySynonyms = ApplySynonyms;
     stages.JudgeMood = JudgeMood;
     stages.DetectRepetition = DetectRepetition;
     stages.CheckTeacherStatus = CheckTeacherStatus;
     stages.HandleEmptyInput = HandleEmptyInput;
     stages.HandleHighlight = HandleHighlight;
     stages.AnswerOwner = AnswerOwner;
+    stages.EraseSynonym = EraseSynonym;
+    stages.TeachSynonym = TeachSynonym;
     stages.TeachResponse = TeachResponse;
     stages.EraseResponse = EraseResponse;
     stages.TeachContextKeywords = TeachContextKeywords;

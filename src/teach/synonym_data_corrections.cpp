@@ -1,5 +1,6 @@
 #include "synonym_data_corrections.h"
 
+#include "answer/question_pattern.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -9,17 +10,17 @@ namespace {
 
 // One interface statement with its detailed lines; returns the rows it changed.
 qint64 UpdateInterface(Engine& engine, const QString& table, const QString& column,
-                       const QString& what, const QString& from, const QString& to) {
+                       const QString& from, const QString& to) {
     const bool questions = column == QLatin1String("question");
     const bool standard = table == QLatin1String("interface_s");
     const QString items = !questions ? QStringLiteral("answers")
                           : standard ? QStringLiteral("standard phrases")
                                      : QStringLiteral("questions");
-    DetailLine(engine, QStringLiteral("A.I. > Updating (%1) %2..")
-                           .arg(standard ? "standard phrase interface" : "question interface", items));
+    DetailLine(engine,
+               QStringLiteral("A.I. > Updating (%1) %2..")
+                   .arg(standard ? "standard phrase interface" : "question interface", items));
     const qint64 changed = engine.db.execute(
-        "update " + table + " set " + column + " = replace(" + column + ", ?, ?)",
-        {what.arg(from), what.arg(to)});
+        "update " + table + " set " + column + " = replace(" + column + ", ?, ?)", {from, to});
     DetailLine(engine, QStringLiteral("A.I. > Updated %1 %2.").arg(changed).arg(items));
     return changed;
 }
@@ -38,13 +39,16 @@ void CorrectStoredData(Engine& engine, SynonymKind kind, const QString& from, co
     const Settings& settings = engine.state.settings;
     const bool correction = kind == SynonymKind::Correction;
     if (settings.allowInterfaceDataCorrection) {
-        // Questions are stored as patterns with "%" between words, answers framed by blanks.
-        const QString question = correction ? QStringLiteral("%%1%") : QStringLiteral("%1");
-        qint64 total = UpdateInterface(engine, "interface_q", "question", question, from, to);
-        total += UpdateInterface(engine, "interface_s", "question", question, from, to);
+        // Questions are stored as patterns with "%" between words: replacing the pattern of the
+        // words keeps the words apart, so that teaching BIG never turns BIGGER into LARGEGER.
+        const QString fromQuestion = QuestionPattern(from), toQuestion = QuestionPattern(to);
+        qint64 total = UpdateInterface(engine, "interface_q", "question", fromQuestion, toQuestion);
+        total += UpdateInterface(engine, "interface_s", "question", fromQuestion, toQuestion);
         if (correction) {
-            total += UpdateInterface(engine, "interface_q", "answer", " %1 ", from, to);
-            total += UpdateInterface(engine, "interface_s", "answer", " %1 ", from, to);
+            // Answers are framed by blanks.
+            const QString fromWord = ' ' + from + ' ', toWord = ' ' + to + ' ';
+            total += UpdateInterface(engine, "interface_q", "answer", fromWord, toWord);
+            total += UpdateInterface(engine, "interface_s", "answer", fromWord, toWord);
         }
         ReportModified(engine, total, QStringLiteral("Q.I.V.O™ interface"));
     }
