@@ -61,7 +61,7 @@ TEST_F(AdditionalConsoleWindow, TheOwnersPhraseGoesToTheEngineAndTheAnswerComesB
     s.typingSimulation = true;
     for (int level = 1; level <= 5; ++level)
         setMessages(QStringLiteral("On Unknown Answer - Standard Level %1_en").arg(level),
-                    {"hmm , i do not know that one yet . teach me with # ?"});
+                    {"hmm , i do not know that one yet . # can you teach me ? # ?"});
     type("tell me about the weather");
     const QString stamp = LongTimeText(fakes.clock.at.time());
     EXPECT_EQ(chatText(), stamp + " > Owner : tell me about the weather");
@@ -71,9 +71,11 @@ TEST_F(AdditionalConsoleWindow, TheOwnersPhraseGoesToTheEngineAndTheAnswerComesB
     EXPECT_TRUE(part<QComboBox>("input")->currentText().isEmpty());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine->idle(); }, 20000));
+    // A line that is only a mark is shown after the conversation's name.
     EXPECT_EQ(chatText(), stamp + " > Owner : tell me about the weather\n" + stamp +
                               " > TalvaneBOT > Owner : Hmm, i do not know that one yet.\n" + stamp +
-                              " > TalvaneBOT > Owner : Teach me with?");
+                              " > TalvaneBOT > Owner : Can you teach me?\n" + stamp +
+                              " > TalvaneBOT > Owner?");
     const QImage shot = window.grab().toImage();
     EXPECT_FALSE(shot.isNull());
     const QString folder = qEnvironmentVariable("TALVANE_SCREENSHOT_DIR");

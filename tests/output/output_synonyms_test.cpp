@@ -50,8 +50,19 @@ TEST_F(OutputSynonyms, ReservedWordsKeepTheirForm) {
 }
 
 TEST_F(OutputSynonyms, PaddingSetsSystemParametersApart) {
-    EXPECT_EQ(PadSystemParameters(*engine, "HI [USERNICK],[DATE]"), " HI   [USERNICK] , [DATE]  ");
-    EXPECT_EQ(PadSystemParameters(*engine, "PLAIN WORDS"), " PLAIN  WORDS ");
+    struct Case {
+        const char* line;
+        const char* padded;
+    };
+    const Case cases[] = {
+        {"HI [USERNICK],[DATE]", " HI   [USERNICK] , [DATE]  "},
+        {"PLAIN WORDS", " PLAIN  WORDS "},
+        {"[STOPLONELY]", " [STOPLONELY] "},
+        {"SAYYY XXL", " SAYYY  XXL "},
+        {"[TIME]XXL", "  [TIME] XXL "},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PadSystemParameters(*engine, c.line), c.padded) << c.line;
 }
 
 TEST(TypingDelay, GrowsWithTheLineAndEnds) {
