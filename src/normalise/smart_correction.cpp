@@ -242,6 +242,9 @@ void SmartInputCorrection(Engine& engine) {
     }
     for (QString* t : {&p, &u}) {  // 20
         ApplyInOrder(*t, kTeachingJoined);
+        // The commas of a link put back have just become blanks beside a blank.
+        while (t->contains(u"  "))
+            SqueezeBlankRuns(*t, 1);
         TrimBlanks(*t);
     }
 }

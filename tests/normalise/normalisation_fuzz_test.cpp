@@ -65,7 +65,8 @@ TEST_F(Normalising, MessagesBecomeTheirNormalisedPhrases) {
         {"QIVOTX!", ""},
         {"robots are cool", "ROBOTS ARE COOL"},
         {"see https://a/b?c now", "SEE HTTPS://A/B?C NOW"},
-        {"look at wwwpage, it is nice", "LOOK AT WWWPAGE  IT IS NICE"},
+        {"look at wwwpage, it is nice", "LOOK AT WWWPAGE IT IS NICE"},
+        {"see https://a.lv/x,,y, now", "SEE HTTPS://A.LV/X Y NOW"},
         {"?", ""},
     };
     for (const auto& [message, normalised] : cases)
@@ -92,12 +93,12 @@ QString RandomMessage(QRandomGenerator& random, int kind) {
     static const QString latvian =
         QString::fromUtf8("aeiusgklznc AEIUSGKLZNC hjāēīūšģķļžčņĀĒĪŪŠĢĶĻŽČŅ  ");
     static const QString punctuation = " ,.!?#=<>[]:;'\"/\\()-_~`@$%^&*+{}|°DPO0";
-    static const QStringList words = {"hello",  "www", "http:", "https://x.lv/a?b",
-                                      "QIVOTX", "#",   "##",    "=",
-                                      "<>",     ">>",  "<<",    "[positive]",
-                                      ":D",     "8)",  "hmmmm", "shodien",
-                                      "kaa",    " ",   "  ",    "?!",
-                                      "..."};
+    static const QStringList words = {"hello",  "www",      "http:",    "https://x.lv/a?b",
+                                      "QIVOTX", "#",        "##",       "=",
+                                      "<>",     ">>",       "<<",       "[positive]",
+                                      ":D",     "8)",       "hmmmm",    "shodien",
+                                      "kaa",    " ",        "  ",       "?!",
+                                      "...",    "wwwa,,b,", "ftp://x,y"};
     QString message;
     const auto pick = [&random](const QString& from) {
         return from[random.bounded(int(from.size()))];

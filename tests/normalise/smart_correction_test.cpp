@@ -152,6 +152,9 @@ TEST(SmartInputCorrection, ALinkIsPutBackUntouched) {
         {"WWW", "wwwwww", "WWW", "WWWWWW"},
         {"HTTP:", "http:", "HTTP:", "HTTP:"},
         {"HI:TIME HTTPS: OK", "https://x", "HTTPS:", "HI TIME HTTPS://X OK"},
+        // A comma goes even from a link, and leaves no double blank behind.
+        {"LOOK AT WWW IT IS NICE", "wwwpage,", "WWW", "LOOK AT WWWPAGE IT IS NICE"},
+        {"GO HTTPS: ON", "https://a.lv/x,,,y", "HTTPS:", "GO HTTPS://A.LV/X Y ON"},
     };
     for (const auto& [tokenised, link, prefix, corrected] : cases) {
         PhraseEngine e;
