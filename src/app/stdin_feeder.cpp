@@ -1,9 +1,8 @@
 #include "stdin_feeder.h"
 
 #include "engine/engine.h"
-#include "engine/input_queue.h"
-
 #include "engine/text_files.h"
+#include "ui/additional_console.h"
 
 #include <unistd.h>
 #include <cerrno>
@@ -58,8 +57,7 @@ void StdinFeeder::endOfInput() {
 void StdinFeeder::feed() {
     if (awaitingTake_ || pending_.isEmpty()) return;
     awaitingTake_ = true;
-    EnqueueLocalInput(engine_, LocalInput(engine_, pending_.takeFirst()));
-    engine_.NLPtimer.start();
+    QueueOwnersPhrase(engine_, pending_.takeFirst());
 }
 
 void StdinFeeder::checkDone() {

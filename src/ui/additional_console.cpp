@@ -197,18 +197,16 @@ void AdditionalConsole::saveHistory() {
     }
 }
 
-void AdditionalConsole::sendLocalPhrase() {
-    const QString phrase = input_->currentText();
-    if (!engine_ || phrase.isEmpty()) return;
-    Engine& engine = *engine_;
+void QueueOwnersPhrase(Engine& engine, const QString& phrase) {
     EngineState& s = engine.state;
-    showView(chat_);
-    if (s.paused) resumeEngine();
+    if (s.paused) {
+        PlayCue(engine, QStringLiteral("unpause.wav"));
+        engine.out.console->setColour(ConsoleColour::Lime);
+        s.paused = false;
+    }
     const TInput input = LocalInput(engine, phrase);
-    chatLine(LongTimeText(engine.out.clock->now().time()) + " > " + s.settings.ownersNickname +
-             " : " + phrase);
-    if (s.settings.useLocalInputHistory) remember(phrase);
-    input_->clearEditText();
+    engine.out.additional->chatLine(LongTimeText(engine.out.clock->now().time()) + " > " +
+                                    s.settings.ownersNickname + " : " + phrase);
     if (s.settings.clearLogTextsBeforeEachNlp) engine.out.console->clear();
     if (s.settings.allowLonelyTalking) Run(engine.stages.StartLonelyTimer, engine);
     ConsoleLine(engine, "A.I. > NLP (Natural Language Processing) preparing process: " +
@@ -217,12 +215,14 @@ void AdditionalConsole::sendLocalPhrase() {
     engine.NLPtimer.start();
 }
 
-void AdditionalConsole::resumeEngine() {
-    Engine& engine = *engine_;
-    PlayCue(engine, QStringLiteral("unpause.wav"));
-    engine.out.console->setColour(ConsoleColour::Lime);
-    setViewsColour(kLime);
-    engine.state.paused = false;
+void AdditionalConsole::sendLocalPhrase() {
+    const QString phrase = input_->currentText();
+    if (!engine_ || phrase.isEmpty()) return;
+    showView(chat_);
+    if (engine_->state.paused) setViewsColour(kLime);
+    if (engine_->state.settings.useLocalInputHistory) remember(phrase);
+    input_->clearEditText();
+    QueueOwnersPhrase(*engine_, phrase);
 }
 
 void AdditionalConsole::remember(const QString& phrase) {
