@@ -67,6 +67,12 @@ const Replacement kSymbolSpacing[] = {
     {u">> ", u">>"},   {u" >>", u">>"},
 };
 
+// Each Latvian letter and its digraph, in the order in which both spellings are made.
+const Replacement kLatvianLetters[] = {
+    {u"Ā", u"AA"}, {u"Š", u"SH"}, {u"Ģ", u"GJ"}, {u"Č", u"CH"}, {u"Ņ", u"NJ"}, {u"Ķ", u"KJ"},
+    {u"Ļ", u"LJ"}, {u"Ē", u"EE"}, {u"Ū", u"UU"}, {u"Ī", u"II"}, {u"Ž", u"ZH"},
+};
+
 QString Framed(const QString& text) {
     return ' ' + text + ' ';
 }
@@ -217,27 +223,11 @@ void ApplySynonyms(Engine& engine) {
 
 std::pair<QString, QString> SpellLatvianCommandSynonym(const QString& indefinite) {
     QString digraphs = indefinite, letters = indefinite;
-    ApplyInOrder(digraphs, {{u"Ā", u"AA"},
-                            {u"Š", u"SH"},
-                            {u"Ģ", u"GJ"},
-                            {u"Č", u"CH"},
-                            {u"Ņ", u"NJ"},
-                            {u"Ķ", u"KJ"},
-                            {u"Ļ", u"LJ"},
-                            {u"Ē", u"EE"},
-                            {u"Ū", u"UU"},
-                            {u"Ī", u"II"},
-                            {u"Ž", u"ZH"}});
-    ApplyInOrder(letters, {{u"AA", u"Ā"},
-                           {u"SH", u"Š"},
-                           {u"GJ", u"Ģ"},
-                           {u"CH", u"Č"},
-                           {u"NJ", u"Ņ"},
-                           {u"KJ", u"Ķ"},
-                           {u"LJ", u"Ļ"},
-                           {u"EE", u"Ē"},
-                           {u"UU", u"Ū"},
-                           {u"II", u"Ī"},
-                           {u"ZH", u"Ž"}});
+    for (const auto& [letter, digraph] : kLatvianLetters) {
+        ReplaceAll(digraphs, letter, digraph);
+    }
+    for (const auto& [letter, digraph] : kLatvianLetters) {
+        ReplaceAll(letters, digraph, letter);
+    }
     return {digraphs, letters};
 }
