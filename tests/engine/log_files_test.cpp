@@ -1,4 +1,5 @@
 #include "engine/log_files.h"
+#include "brain/query.h"
 #include "engine/input_queue.h"
 #include "engine/text_files.h"
 #include "support/engine_fixture.h"
@@ -159,6 +160,68 @@ TEST_F(LogFiles, ALocalInputIsLoggedInBothFiles) {
                     .startsWith("NLP LOG CREATED IN: " + stamp + "\n" + stamp +
                                 " | Owner | User privileges: "))
         << contents("NLP/Owner.log").toStdString();
+}
+
+TEST_F(LogFiles, ALocalConversationLeavesBothLogsInTheirFormats) {
+    Settings& set = engine->state.settings;
+    set.useDialogIntroForNewUsers = false;
+    set.typingSimulation = false;
+    set.latvianEventSystem = false;
+    set.latvianSymbolConversion = false;
+    Query& db = engine->db;
+    db.execute("DELETE FROM system_messages WHERE event_name LIKE 'On Unknown Answer%'");
+    for (int level = 1; level <= 5; ++level) {
+        for (const auto& [kind, message] :
+             {std::pair{"Standard", "hmm , no idea"}, std::pair{"Question", "no clue , sorry ?"}})
+            db.execute(
+                "INSERT INTO system_messages (`event_name`, `event_description`, "
+                "`event_message`) VALUES (?, '', ?)",
+                {QStringLiteral("On Unknown Answer - %1 Level %2_en").arg(kind).arg(level),
+                 message});
+    }
+    const auto answerFully = [this] {
+        for (int tick = 0; tick < 20 && delivery->MultiLineAnswering.isActive(); ++tick)
+            delivery->DeliverNextLine();
+    };
+    say("Hello there");
+    answerFully();
+    fakes.clock.at = fakes.clock.at.addSecs(61);
+    say("And you, how are you?");
+    answerFully();
+
+    const QString later = "09.12.2026 AT 12:01:01";
+    EXPECT_EQ(contents("Chat/Owner.log"),
+              "CHAT LOG CREATED IN: " + stamp + "\n" +                                 //
+                  stamp + " | Owner > TalvaneBOT (LOCAL) > hello there\n" +            //
+                  stamp + " | TalvaneBOT (LOCAL) > Owner > Hmm, no idea.\n" +          //
+                  later + " | Owner > TalvaneBOT (LOCAL) > and you, how are you?\n" +  //
+                  later + " | TalvaneBOT (LOCAL) > Owner > No clue, sorry?\n");
+    const QString head = " | Owner | User privileges: owner/coowner | User personality: ";
+    const QStringList nlp = contents("NLP/Owner.log").split('\n');
+    ASSERT_EQ(nlp.size(), 6) << contents("NLP/Owner.log").toStdString();
+    EXPECT_EQ(nlp[0], "NLP LOG CREATED IN: " + stamp);
+    EXPECT_TRUE(nlp[1].startsWith(stamp + head)) << nlp[1].toStdString();
+    EXPECT_TRUE(nlp[1].endsWith(" | Current daytime: midday | Current category: default"));
+    // An event answer keeps the mark by which later steps know it.
+    EXPECT_EQ(nlp[2],
+              "System language: english | System received: hello there | System response: "
+              "hmm, no idea [sysmsg]");
+    EXPECT_TRUE(nlp[3].startsWith(later + head)) << nlp[3].toStdString();
+    // Only an answered question gets its "?" back in the logged input.
+    EXPECT_EQ(nlp[4],
+              "System language: english | System received: and you how are you | System "
+              "response: no clue, sorry? [sysmsg]");
+    EXPECT_EQ(nlp[5], "");
+}
+
+TEST_F(LogFiles, EveryCycleBeginsWithASeparatorUnlessTheConsoleIsCleared) {
+    engine->state.settings.clearLogTextsBeforeEachNlp = false;
+    say("one");
+    fakes.clock.at = fakes.clock.at.addSecs(5);
+    say("two");
+    EXPECT_EQ(fakes.console.lines.filter(QString(100, '_')),
+              (QStringList{QString(100, '_') + "  2026.12.09 12:00:00",
+                           QString(100, '_') + "  2026.12.09 12:00:05"}));
 }
 
 TEST_F(LogFiles, AHighlightedChannelMessageNamesTheCharacter) {
