@@ -49,12 +49,18 @@ QString DrawMessage(Engine& engine, const QString& eventName, const QString& sto
     return message.toUpper() + " [SYSMSG]";
 }
 
-// The character's last output to the user as the repetition check compares it; empty when the
-// user has no record.
+// A message as the no-repeat rule compares it. The last output is stored without double quotes,
+// so they do not count.
+QString Comparable(const QString& message) {
+    return CleanedUp(message).toUpper().remove(u'"');
+}
+
+// The character's last output to the user as the no-repeat rule compares it; empty when the user
+// has no record.
 QString LastOutputTo(Engine& engine, const QString& userKey) {
     if (engine.db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {userKey}) == 0)
         return {};
-    return CleanedUp(engine.db.field("phrase")).toUpper();
+    return Comparable(engine.db.field("phrase"));
 }
 
 // A message of the event that differs from `last`; `drawn` when every one reads the same.
@@ -66,7 +72,7 @@ QString AnyOtherMessage(Engine& engine, const QString& storedName, const QString
         const QString message = db.field("event_message");
         if (message.trimmed().isEmpty()) continue;
         const QString candidate = CleanedUp(message.toUpper() + " [SYSMSG]");
-        if (candidate != last) return candidate;
+        if (Comparable(candidate) != last) return candidate;
     }
     return drawn;
 }
@@ -89,9 +95,9 @@ QString EventMessage(Engine& engine, const QString& eventName, const QString& ad
     if (last.isEmpty()) return message;
     // Draw again while the message repeats the last output, as often as the event has messages;
     // then take any message that differs, so that the drawing always ends.
-    for (qint64 redraw = 0; redraw < messages && message.toUpper() == last; ++redraw)
+    for (qint64 redraw = 0; redraw < messages && Comparable(message) == last; ++redraw)
         message = CleanedUp(DrawMessage(engine, eventName, storedName));
-    if (message.toUpper() == last) message = AnyOtherMessage(engine, storedName, last, message);
+    if (Comparable(message) == last) message = AnyOtherMessage(engine, storedName, last, message);
     return message;
 }
 
@@ -106,7 +112,8 @@ void PrepareEventMessage(Engine& engine) {
 
 std::optional<QString> DefaultEventText(const QString& line) {
     const QString text = line.trimmed();
-    if (!text.startsWith(kDefaultText)) return std::nullopt;
+    if (!text.startsWith(kDefaultText) || !text.endsWith(QLatin1String("[SYSMSG]")))
+        return std::nullopt;
     return QString(text).remove(QLatin1String("[SYSMSG]")).trimmed();
 }
 

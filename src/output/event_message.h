@@ -15,7 +15,8 @@ void PrepareEventMessage(Engine& engine);
 
 // The default text of an event without a message ("SYSTEM MESSAGE: " and the event name) goes out
 // as it stands instead of being prepared like a message, so that the owner reads exactly which
-// event wants one. Returns it without the event marker, or nothing for any other line.
+// event wants one. Returns it without the event marker, or nothing for any other line (a taught
+// answer that happens to begin with the same words carries no event marker).
 std::optional<QString> DefaultEventText(const QString& line);
 
 // The event message as a finished one-line text for `addressee` (a plain nick), for use outside

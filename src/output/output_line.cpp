@@ -153,7 +153,7 @@ QString PrepareOutputLine(Engine& engine, QString line, const QString& addressee
     DetailLine(engine, "A.I. > Preparing output..");
     line.remove(QLatin1String("[sysmsg]"));
     ReplaceAll(line, u" , ", u", ");
-    SqueezeBlanks(line, 10);
+    SqueezeBlankRuns(line, 10);
     while (line.startsWith(' '))
         line.remove(0, 1);
 

@@ -56,6 +56,7 @@ QString ReplaceSynonymsInOutput(Engine& engine, QString line) {
         DetailLine(engine,
                    "A.I. > Replaced output word: " + definite + " with synonym: " + synonym);
     }
-    SqueezeBlanks(line, 10);
-    return line.trimmed();
+    SqueezeBlankRuns(line, 10);
+    TrimBlanks(line);
+    return line;
 }

@@ -173,6 +173,25 @@ TEST_F(Delivering, AnEventWithoutAMessageSaysWhichEventItIs) {
               QStringList({said("Owner", "SYSTEM MESSAGE: On Nothing Stored")}));
     EXPECT_EQ(engine->state.stores.userVariables("Owner").lastAnswer, "")
         << "an event answer is no taught answer";
+    answer("SYSTEM MESSAGE: TAUGHT BY SOMEBODY");
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat.last(), said("Owner", "System message: taught by somebody."))
+        << "a taught answer without the event marker is prepared like any other";
+}
+
+TEST_F(Delivering, AnEventNeverSaysTheSameTwiceInARow) {
+    // The last output is remembered without double quotes; they must not hide a repetition.
+    setMessages("On Two Ways_en", {"say \"cheese\"", "say \"pickles\""});
+    for (int round = 0; round < 8; ++round) {
+        engine->state.request.EventName = "On Two Ways";
+        ::Run(engine->stages.PrepareEventMessage, *engine);
+        ::Run(engine->stages.PrepareDelivery, *engine);
+        ::Run(engine->stages.StartDelivery, *engine);
+        deliverAll();
+    }
+    ASSERT_EQ(fakes.additional.chat.size(), 8);
+    for (int line = 1; line < 8; ++line)
+        EXPECT_NE(fakes.additional.chat[line], fakes.additional.chat[line - 1]) << line;
 }
 
 TEST_F(Delivering, AnUnknownPhraseIsAnsweredThroughTheCycle) {
