@@ -23,11 +23,8 @@ int NearnessThreshold(qsizetype length) {
 // Lines are compared in the stored form, so that the blanks it puts around punctuation are no
 // edits: « HI THERE , FRIEND ! » is one letter pair away from "HI THERE, FREIND!".
 bool Near(const QString& line, const QString& taught, int threshold) {
-    const QString a = AnswerForm(line).trimmed();
-    const QString b = AnswerForm(taught).trimmed();
-    // The distance is at least the difference in length; long answers skip the table.
-    if (qAbs(a.size() - b.size()) > threshold) return false;
-    return LevenshteinDistance(a, b) <= threshold;
+    return LevenshteinDistance(AnswerForm(line).trimmed(), AnswerForm(taught).trimmed(),
+                               threshold) <= threshold;
 }
 
 // The lines of an answer: the pieces before each " # ", the answer closed by one more.

@@ -1,0 +1,159 @@
+#include "irc/privileges.h"
+
+#include "answer/stage_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Privileges : public StageFixture {
+  protected:
+    Privileges() {
+        settings().ownersNickname = "Owner";
+        settings().testMode = false;
+        settings().showNotifications = true;
+        settings().enableConsoleSounds = true;
+    }
+
+    // Resolves the privilege of `nick` speaking from `address`; returns the level.
+    int resolve(const QString& nick, const QString& address) {
+        Request& r = input("HELLO", nick, address == "127.0.0.1" ? 0 : 3);
+        r.UserAddress = address;
+        fakes.notifications.balloons.clear();
+        fakes.irc.sent.clear();
+        fakes.sounds.played.clear();
+        ResolvePrivilege(*engine);
+        return r.Privilege;
+    }
+    // Every users_privileges row as "user@host type", oldest first.
+    QStringList rows() {
+        QStringList found;
+        Query& db = brain.db();
+        db.open("SELECT * FROM users_privileges ORDER BY `index`");
+        for (db.first(); !db.eof(); db.next())
+            found << db.field("user") + '@' + db.field("host") + ' ' + db.field("type");
+        return found;
+    }
+    void row(const QString& nick, const QString& host, const QString& type) {
+        brain.db().execute("INSERT INTO users_privileges (user, host, type) VALUES (?, ?, ?)",
+                           {EncodeNick(nick), host, type});
+    }
+    void verifyOwner(bool verified) {
+        engine->stages.OwnerIdentityVerified = [verified](const Engine&) { return verified; };
+    }
+};
+
+TEST_F(Privileges, StoredStatusWordsGiveTheirLevels) {
+    const struct {
+        const char* type;
+        int level;
+    } cases[] = {{"BASIC USER", 0},      {"OWNER", 1},   {"COOWNER", 1}, {"SUPER MODERATOR", 2},
+                 {"BASIC MODERATOR", 3}, {"IGNORED", 4}, {"owner", 0},   {"SOMETHING", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        brain.db().execute("DELETE FROM users_privileges");
+        row("Bob", "bob@host", c.type);
+        EXPECT_EQ(resolve("Bob", "bob@host"), c.level);
+        EXPECT_EQ(request().PrivilegeHost, "bob@host");
+        EXPECT_FALSE(request().TemporaryGranted);
+        EXPECT_EQ(rows(), QStringList{"Bob@bob@host " + QString(c.type)});
+    }
+}
+
+TEST_F(Privileges, NewUsersAreEnrolledPerAddressAsBasicUsers) {
+    EXPECT_EQ(resolve("Bob", "bob@one"), 0);
+    EXPECT_EQ(request().PrivilegeHost, "");
+    EXPECT_EQ(resolve("Bob", "bob@one"), 0);
+    EXPECT_EQ(resolve("Bob", "bob@two"), 0);
+    EXPECT_EQ(resolve("[Bob]", "it's \"quoted\" \\ %_"), 0);
+    EXPECT_EQ(rows(), QStringList({"Bob@bob@one BASIC USER", "Bob@bob@two BASIC USER",
+                                   "SPCLFTBRCKTBobSPCRGTBRCKT@it's \"quoted\" \\ %_ BASIC USER"}));
+}
+
+TEST_F(Privileges, TheOwnerOnTheLocalConsoleIsEnrolledWithoutANotice) {
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(rows(), QStringList{"Owner@127.0.0.1 OWNER"});
+    EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(request().PrivilegeHost, "127.0.0.1");
+    EXPECT_EQ(rows().size(), 1);
+}
+
+TEST_F(Privileges, TheOwnersNickFromAfarIsNoOwnerUntilVerified) {
+    resolve("Owner", "127.0.0.1");
+    for (const bool filledIn : {false, true}) {
+        SCOPED_TRACE(filledIn);
+        if (filledIn) verifyOwner(false);
+        EXPECT_EQ(resolve("Owner", "owner@far.example"), 0);
+        EXPECT_EQ(rows(), QStringList{"Owner@127.0.0.1 OWNER"});
+        EXPECT_TRUE(consoleLines().contains(
+            "A.I. > Owner status for Owner from owner@far.example not granted: the owner's "
+            "identity is not verified."));
+        EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
+    }
+    // The nick is compared exactly: another spelling is just a new user.
+    EXPECT_EQ(resolve("OWNER", "owner@far.example"), 0);
+    EXPECT_EQ(rows().last(), "OWNER@owner@far.example BASIC USER");
+}
+
+TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNotice) {
+    verifyOwner(true);
+    fakes.irc.online = true;
+    resolve("Owner", "127.0.0.1");
+    EXPECT_EQ(resolve("Owner", "owner@one.example"), 1);
+    const QString primary = "Your primary Q.I.V.O™ online owner status is now activated!";
+    EXPECT_EQ(fakes.notifications.balloons, QStringList{"Q.I.V.O™: " + primary});
+    EXPECT_EQ(fakes.irc.sent, QStringList{"NOTICE Owner :" + primary});
+    ASSERT_EQ(fakes.sounds.played.size(), 1);
+    EXPECT_TRUE(fakes.sounds.played[0].endsWith("/sounds/alert.wav"));
+
+    settings().enableConsoleSounds = false;
+    fakes.irc.online = false;
+    EXPECT_EQ(resolve("Owner", "owner@two.example"), 1);
+    EXPECT_EQ(
+        fakes.notifications.balloons,
+        QStringList{"Q.I.V.O™: Your secondary Q.I.V.O™ online owner status is now activated!"});
+    EXPECT_TRUE(fakes.irc.sent.isEmpty());
+    EXPECT_TRUE(fakes.sounds.played.isEmpty());
+
+    settings().showNotifications = false;
+    EXPECT_EQ(resolve("Owner", "owner@three.example"), 1);
+    EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
+    EXPECT_EQ(rows().size(), 4);
+}
+
+TEST_F(Privileges, TestModeGrantsTemporaryModeratorsUntilItIsSwitchedOff) {
+    row("Carol", "carol@host", "BASIC USER");
+    row("Dave", "dave@host", "SUPER MODERATOR");
+    settings().testMode = true;
+    const QString granted = "A.I. > Granted temporary basic moderator status for user ";
+    for (const char* nick : {"Bob", "Carol"}) {
+        SCOPED_TRACE(nick);
+        const QString address = QString(nick).toLower() + "@host";
+        EXPECT_EQ(resolve(nick, address), 3);
+        EXPECT_TRUE(request().TemporaryGranted);
+        EXPECT_TRUE(consoleLines().contains(granted + nick + "."));
+        // Renewed, with its line, on every input.
+        EXPECT_EQ(resolve(nick, address), 3);
+        EXPECT_TRUE(consoleLines().contains(granted + nick + "."));
+    }
+    EXPECT_EQ(resolve("Dave", "dave@host"), 2);
+    EXPECT_FALSE(request().TemporaryGranted);
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(rows(), QStringList({"Carol@carol@host TEMPORARY", "Dave@dave@host SUPER MODERATOR",
+                                   "Bob@bob@host TEMPORARY", "Owner@127.0.0.1 OWNER"}));
+
+    settings().testMode = false;
+    EXPECT_EQ(resolve("Bob", "bob@host"), 0);
+    EXPECT_FALSE(request().TemporaryGranted);
+    EXPECT_EQ(rows()[2], "Bob@bob@host BASIC USER");
+    EXPECT_EQ(rows().size(), 4);
+}
+
+TEST_F(Privileges, TheOwnersNickWithATemporaryRowStaysABasicUser) {
+    row("Owner", "owner@host", "TEMPORARY");
+    EXPECT_EQ(resolve("Owner", "owner@host"), 0);
+    EXPECT_EQ(rows(), QStringList{"Owner@owner@host TEMPORARY"});
+}
+
+}  // namespace
