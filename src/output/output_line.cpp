@@ -6,8 +6,6 @@
 #include "engine/text_rules.h"
 #include "placeholders.h"
 
-#include <QRegularExpression>
-
 #include <optional>
 
 namespace {
@@ -69,8 +67,26 @@ void CapitaliseAfter(QString& line, QStringView mark) {
     }
 }
 
+bool IsDecimalPoint(const QString& line, qsizetype at) {
+    return line.at(at) == u'.' && at > 0 && at + 1 < line.size() && line.at(at - 1).isDigit() &&
+           line.at(at + 1).isDigit();
+}
+
+// A blank after every sentence mark, except the point inside a number ("2.50", "1.0.0.0"), which
+// would otherwise come out as "2. 50".
+void SpaceAfterMarks(QString& line) {
+    QString spaced;
+    spaced.reserve(line.size() * 2);
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        const QChar c = line.at(at);
+        spaced += c;
+        if ((c == u'.' || c == u'!' || c == u'?') && !IsDecimalPoint(line, at)) spaced += u' ';
+    }
+    line = spaced;
+}
+
 void SentenceCase(QString& line) {
-    ApplyInOrder(line, {{u".", u". "}, {u"!", u"! "}, {u"?", u"? "}});
+    SpaceAfterMarks(line);
     for (const QStringView mark : {u". ", u"! ", u"? "}) {
         SqueezeBlanks(line, 10);
         CapitaliseAfter(line, mark);
@@ -141,9 +157,6 @@ void FixedRestorations(QString& line) {
                         {u"Q. I. V. O", u"Q.I.V.O"},
                         {u"q. I. V. O", u"Q.I.V.O"},
                         {u"quenmark talvane", u"Quenmark Talvane"}});
-    static const QRegularExpression version(
-        QStringLiteral("\\b[Vv]ersion (\\d+)\\. (\\d+)\\. (\\d+)\\. (\\d+)"));
-    line.replace(version, QStringLiteral("Version \\1.\\2.\\3.\\4"));
 }
 
 }  // namespace

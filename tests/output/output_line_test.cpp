@@ -27,6 +27,7 @@ TEST_F(OutputLine, ReadsAsPeopleWrite) {
         {"press [q] to quit", "Press [Q] to quit."},
         {"q.i.v.o™ quenmark talvane™", "Q.I.V.O™ Quenmark Talvane™."},
         {"version 1.0.0.0", "Version 1.0.0.0."},
+        {"it costs 2.50 euros.so cheap", "It costs 2.50 euros. So cheap."},
         {"really...", "Really."},
         {"", "."},
     };
