@@ -81,6 +81,9 @@ void Delivery::StartDelivery() {
         if (found && existing.finished == "NO") {
             ConsoleLine(engine_, "A.I. > MMAS is already busy with user " +
                                      DecodeNick(entry.userKey) + " and will launch later.");
+            // A tick that failed left the line timer off with the row unfinished; without this
+            // the user would wait for ever.
+            if (!MultiLineAnswering.isActive() && !onItsWay_) MultiLineAnswering.start();
         } else {
             // The reply target is kept in nick encoding like every nick of the brain, so that
             // reading it back gives exactly the target it was.

@@ -21,9 +21,7 @@ void PrepareDelivery(Engine& engine) {
     });
     if (!queued) store.append(entry);
     DetailLine(engine, "A.I. > MMAS prepared.");
-    QString response = entry.outputPhrase;
-    ApplyInOrder(response, {{u" !", u"!"}, {u" ?", u"?"}, {u" , ", u", "}});
-    NlpLogResponse(engine, response.trimmed().toLower());
+    NlpLogResponse(engine, entry.outputPhrase);
 }
 
 QString NormaliseSeparators(QString phrase) {

@@ -93,6 +93,20 @@ TEST_F(Delivering, ABusyUsersNextAnswerWaitsForTheFirst) {
               QStringList({said("Owner", "One."), said("Owner", "Two."), said("Owner", "Three.")}));
 }
 
+TEST_F(Delivering, AnAnswerLeftUnfinishedByAFailedTickIsResumed) {
+    brain.db().execute(
+        "INSERT INTO mmas (`user`, `phrase`, `finished`, `original`, `channel`, `total`, `type`) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)",
+        {"Owner", "LEFT OVER#", "NO", "CUT # LEFT OVER", "Owner", "2", "0"});
+    answer("NEXT");
+    EXPECT_TRUE(delivery->MultiLineAnswering.isActive());
+    deliverAll();
+    delivery->MMASStarterTimer();
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat,
+              QStringList({said("Owner", "Left over."), said("Owner", "Next.")}));
+}
+
 TEST_F(Delivering, StopMasDropsTheRestAndSaysSo) {
     setMessages("On Stop MMAS_en", {"okay , stopping"});
     answer("ONE # TWO # THREE # FOUR # FIVE");
