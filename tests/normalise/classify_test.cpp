@@ -8,14 +8,16 @@ namespace {
 
 TEST(ClassifyDaytime, HoursFallIntoTheirClassesAndTheTextsTakeTheSameInstant) {
     const std::pair<QTime, const char*> cases[] = {
-        {QTime(0, 30), "Night"},          {QTime(1, 0), "Deep Night"},
-        {QTime(4, 59, 59), "Deep Night"}, {QTime(5, 0), "Early Morning"},
-        {QTime(7, 59), "Early Morning"},  {QTime(8, 0), "Morning"},
-        {QTime(10, 59), "Morning"},       {QTime(11, 0), "Midday"},
-        {QTime(13, 59), "Midday"},        {QTime(14, 0), "Afternoon"},
+        // The boundaries named for the classes first.
+        {QTime(0, 30), "Night"},          {QTime(4, 59), "Deep Night"},
+        {QTime(5, 0), "Early Morning"},   {QTime(13, 59), "Midday"},
+        {QTime(21, 59), "Evening"},       {QTime(22, 0), "Night"},
+        {QTime(0, 0), "Night"},           {QTime(1, 0), "Deep Night"},
+        {QTime(4, 59, 59), "Deep Night"}, {QTime(7, 59), "Early Morning"},
+        {QTime(8, 0), "Morning"},         {QTime(10, 59), "Morning"},
+        {QTime(11, 0), "Midday"},         {QTime(14, 0), "Afternoon"},
         {QTime(17, 59), "Afternoon"},     {QTime(18, 0), "Evening"},
-        {QTime(21, 59, 59), "Evening"},   {QTime(22, 0), "Night"},
-        {QTime(23, 59, 59), "Night"},
+        {QTime(21, 59, 59), "Evening"},   {QTime(23, 59, 59), "Night"},
     };
     for (const auto& [time, daytime] : cases) {
         PhraseEngine e;
