@@ -1,0 +1,149 @@
+// Answer lookup through the whole NLP cycle on taught brains of growing size: cycle times,
+// statements per cycle and the time of a "#" teaching command. Needs the test database server:
+// see README.md.
+
+#include "bench_engine.h"
+#include "taught_brain.h"
+
+#include "brain/query.h"
+
+#include <QCoreApplication>
+#include <QMap>
+
+#include <cstdio>
+
+namespace {
+
+// The kinds of input, in the share of a chat that each one has.
+enum class Kind { Stored, Shuffled, Adm, Unknown, Contextual, Guest };
+const char* const kKindNames[] = {"stored phrase",  "words reordered", "ADM phrase",
+                                  "unknown phrase", "context keyword", "guest, private"};
+
+Kind KindOf(int i) {
+    const int slot = i % 20;
+    if (slot < 7) return Kind::Stored;
+    if (slot < 9) return Kind::Shuffled;
+    if (slot < 12) return Kind::Adm;
+    if (slot < 15) return Kind::Unknown;
+    if (slot < 17) return Kind::Contextual;
+    return Kind::Guest;
+}
+
+// Context keywords: said alone, they turn the phrase into a contextual one with the character's
+// last answer; the keywords themselves have answers too.
+const char* const kContextKeywords[] = {"WHY", "REALLY", "AND YOU", "TELL ME MORE"};
+
+void AddContextKeywords(Query& db) {
+    for (const char* keywords : kContextKeywords) {
+        db.execute("INSERT INTO words_context (context_words, owner) VALUES (?, 'Owner')",
+                   {QString(" %1 ").arg(keywords)});
+        db.execute(
+            "INSERT INTO interface_s (personality, daylight_time, category, question, answer, "
+            "owner) VALUES ('Normal', 'Midday', 'DEFAULT', ?, ' BECAUSE I CAN ! ', 'Owner')",
+            {"%" + QString(keywords).replace(' ', '%') + "%"});
+    }
+}
+
+struct KindFigures {
+    Timings times;
+    int found = 0;
+};
+
+bool AnswerFound(const QStringList& lines) {
+    for (const QString& line : lines)
+        if (line.startsWith("A.I. > Answer found")) return true;
+    return false;
+}
+
+void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
+    QMap<int, KindFigures> kinds;
+    Timings all, teaching;
+    qint64 statements = 0, maxStatements = 0;
+    for (int i = 0; i < inputs; ++i) {
+        const Kind kind = KindOf(i);
+        QString phrase;
+        switch (kind) {
+            case Kind::Stored:
+                phrase = brain.storedPhrase();
+                break;
+            case Kind::Shuffled:
+                phrase = brain.shuffledPhrase();
+                break;
+            case Kind::Adm:
+                phrase = brain.admPhrase();
+                break;
+            case Kind::Unknown:
+                phrase = brain.unknownPhrase();
+                break;
+            case Kind::Contextual:
+                phrase = kContextKeywords[(i / 20) % int(std::size(kContextKeywords))];
+                break;
+            case Kind::Guest:
+                phrase = i % 2 ? brain.storedPhrase() : brain.unknownPhrase();
+                break;
+        }
+        const TInput input = kind == Kind::Guest
+                                 ? bench.privateMessage(QString("Guest%1").arg(i % 30), phrase)
+                                 : bench.local(phrase);
+        const BenchEngine::Cycle cycle = bench.run(input);
+        all.add(cycle.ms);
+        statements += cycle.statements;
+        maxStatements = std::max(maxStatements, cycle.statements);
+        KindFigures& figures = kinds[int(kind)];
+        figures.times.add(cycle.ms);
+        if (AnswerFound(bench.consoleLines())) ++figures.found;
+
+        // Every 25th input the owner teaches an answer to a phrase the brain does not know.
+        if (i % 25 == 24) {
+            bench.run(bench.local(brain.unknownPhrase() + " " + brain.words(2)));
+            teaching.add(bench.run(bench.local("#" + brain.words(6) + "!"), 5).ms);
+        }
+    }
+
+    std::printf("\n%d taught rows, %d inputs\n", size, inputs);
+    std::printf("  cycle ms      p50 %7.2f   p95 %7.2f   p99 %7.2f   mean %7.2f\n",
+                all.percentile(50), all.percentile(95), all.percentile(99), all.mean());
+    std::printf("  statements    %.1f per cycle, at most %lld\n",
+                double(statements) / double(inputs), static_cast<long long>(maxStatements));
+    std::printf("  teaching \"#\"  p50 %7.2f   p95 %7.2f ms (%lld commands)\n",
+                teaching.percentile(50), teaching.percentile(95),
+                static_cast<long long>(teaching.ms.size()));
+    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
+        const KindFigures& f = it.value();
+        std::printf("    %-16s p50 %7.2f   p95 %7.2f ms, answered %3lld%% of %lld\n",
+                    kKindNames[it.key()], f.times.percentile(50), f.times.percentile(95),
+                    static_cast<long long>(100 * f.found / f.times.ms.size()),
+                    static_cast<long long>(f.times.ms.size()));
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int inputs = argc > 1 ? QString(argv[1]).toInt() : 2000;
+    try {
+        BenchEngine bench;
+        Settings& settings = bench.engine().state.settings;
+        settings.enableAdvancedDataMatching = true;
+        settings.allowDataTeaching = true;
+        std::printf("Answer lookup through the whole cycle; mixed words %s, ADM on\n",
+                    settings.enableMixedWordRecognition ? "on" : "off");
+        AddContextKeywords(bench.db());
+        TaughtBrain brain;
+        int size = 0;
+        for (const int target : {1000, 10000, 100000}) {
+            brain.grow(bench.db(), target - size);
+            size = target;
+            bench.db().execute("ANALYZE TABLE interface_s, interface_q");
+            for (int i = 0; i < 50; ++i)
+                bench.run(bench.local(brain.storedPhrase()));
+            Measure(bench, brain, size, inputs);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "answer_bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/engine.h"
+#include "output/delivery.h"
+#include "support/fake_outside.h"
+#include "support/test_brain.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The whole program's engine in-process, on a throwaway brain of the test database server, with
+// the shipped settings and recording stand-ins for the console, IRC and the clock. Benchmarks
+// push inputs through the real NLP cycle and read the figures back.
+class BenchEngine {
+  public:
+    BenchEngine();
+
+    // What one cycle took.
+    struct Cycle {
+        double ms = 0;
+        qint64 statements = 0;
+    };
+    // Runs one input through the cycle and measures it; the answer lines are delivered
+    // afterwards, outside the measured time. The clock moves on by `pauseSeconds` first, as
+    // between two messages of a chat.
+    Cycle run(const TInput& input, int pauseSeconds = 600);
+    // The owner's phrase on the local console, and a private message of `nick`.
+    TInput local(const QString& phrase) const;
+    TInput privateMessage(const QString& nick, const QString& phrase) const;
+
+    // The console lines of the last cycle.
+    const QStringList& consoleLines() const { return fakes_.console.lines; }
+
+    Engine& engine() { return *engine_; }
+    Query& db() { return brain_.db(); }
+
+  private:
+    QTemporaryDir home_;
+    FakeOutside fakes_;
+    TestBrain brain_;
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<Delivery> delivery_;
+};
+
+// The figures of a set of timings in milliseconds.
+struct Timings {
+    QList<double> ms;
+    void add(double value) { ms << value; }
+    // The value below which `percent` of the timings lie (nearest rank).
+    double percentile(double percent) const;
+    double mean() const;
+};
