@@ -82,7 +82,7 @@ QString JoinWordsNotingNicks(Engine& engine, const QString& text) {
             if (engine.state.settings.removeUserNicksFromMsg) {
                 RemoveIgnoringCase(encoded, *user);
                 r.NickRemoved = true;
-                ConsoleLine(engine, "A.I. > Removed user nickname \"" + DecodeNick(*user) +
+                ConsoleLine(engine, "A.I. > Removed user nickname \"" + DecodeWords(*user) +
                                         "\" from message.");
             }
         }
