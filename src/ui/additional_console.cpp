@@ -67,7 +67,7 @@ AdditionalConsole::AdditionalConsole(QWidget* parent)
                        "QPushButton { background: #0d2a0d; color: lime; border: 1px solid #2f8f2f; "
                        "padding: 3px 10px; font-weight: bold; }"
                        "QPushButton:hover { background: #184d18; }"
-                       "QCheckBox { color: lime; }"));
+                       "QCheckBox { color: lime; font-weight: bold; }"));
 
     views_->addWidget(chat_);
     views_->addWidget(output_);
