@@ -50,7 +50,12 @@ class OnlineUsers {
     explicit OnlineUsers(Engine& engine) : engine_(engine) {}
 
     std::optional<QString> named(const QString& encodedWord) {
-        // Nothing else runs while the phrase is tokenised: a word asked once keeps its answer.
+        // Nothing else runs while the phrase is tokenised: a word asked once keeps its answer,
+        // and with nobody online (local chat) no word needs asking.
+        if (!anyoneOnline_)
+            anyoneOnline_ =
+                engine_.db.open(QStringLiteral("SELECT * FROM users_online LIMIT 1")) > 0;
+        if (!*anyoneOnline_) return std::nullopt;
         const auto known = answers_.constFind(encodedWord);
         if (known != answers_.cend()) return *known;
         Query& db = engine_.db;
@@ -66,6 +71,7 @@ class OnlineUsers {
 
   private:
     Engine& engine_;
+    std::optional<bool> anyoneOnline_;
     QHash<QString, std::optional<QString>> answers_;
 };
 
