@@ -112,6 +112,11 @@ TEST_F(Mood, PatternsThatMatchAnythingEndTheCount) {
         EXPECT_LE(count, 3) << pattern;
     }
     EXPECT_EQ(CountWordListMatches(brain.db(), "words_positive", "positive", ""), 0);
+
+    // A pattern the server cannot read matches nothing.
+    brain.db().execute("DELETE FROM words_positive");
+    positives({"("});
+    EXPECT_EQ(CountWordListMatches(brain.db(), "words_positive", "positive", "GREAT ( DAY"), 0);
 }
 
 }  // namespace

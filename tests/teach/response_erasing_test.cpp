@@ -10,7 +10,12 @@ namespace {
 // that the cases need.
 class EraseResponses : public StageFixture {
   protected:
-    EraseResponses() { settings().allowDataErasing = true; }
+    // Each case switches on the protections it is about.
+    EraseResponses() {
+        settings().allowDataErasing = true;
+        settings().protectTaughtResponses = settings().protectContextualData =
+            settings().keepLinkedContextualData = false;
+    }
 
     void lastExchange(const QString& nick, const QString& question, const QString& answer,
                       const QString& table = "interface_s") {
@@ -140,7 +145,9 @@ TEST_F(EraseResponses, IsNoCommandInAnUnaddressedChannelMessageNorWithoutALastEx
 
     lastExchange("Anna", "HOW ARE YOU", "Good");
     EXPECT_TRUE(erase("[ERASE]", 1, "Anna", 1).isEmpty());
-    EXPECT_EQ(erase("I SAID [ERASE] NOW", 1, "Anna", 2),
+    // A basic moderator may erase responses, also from a channel message that names the
+    // character.
+    EXPECT_EQ(erase("I SAID [ERASE] NOW", 3, "Anna", 2),
               QStringList{"On Manual Erasing - Response - Success"});
     EXPECT_TRUE(answers().isEmpty());
 }
