@@ -41,6 +41,9 @@ TEST_F(Tokenising, SymbolsStandAsWordsAndPunctuationJoinsItsNeighbours) {
         {"# hi # there", "# HI THERE"},
         {"a >> b >> c", "A >> B>>C"},
         {"a << b << c", "A << B<<C"},
+        // Joining a later symbol can take the last blank away; the last word still counts.
+        {"a << b <<", "A << B<<"},
+        {"a >> b > >", "A >> B>>"},
         {"a < > b", "A <> B"},
         {"a > > b", "A >> B"},
         {"hi (there) you", "HI(THERE)YOU"},
