@@ -40,7 +40,8 @@ void WriteTextLines(const QString& path, const QStringList& lines) {
 void AppendText(const QString& path, const QString& text) {
     QFile file(path);
     const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size())
+    // The flush is checked too: a full disk shows only when the buffered line is written out.
+    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
         throw TextFileError(
             QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }
