@@ -195,6 +195,34 @@ TEST_F(PhraseRules, TheTidyingRemovesTheSpacingAroundTeachingSymbols) {
         EXPECT_EQ(run(ApplySynonyms, phrase), expected) << phrase;
 }
 
+TEST_F(PhraseRules, TrainingNoticesNameTheFirstThreeCommandsAndCorrectionsAndEverySynonym) {
+    settings().allowTrainingMode = true;
+    fakes.irc.online = true;
+    brain.db().execute("INSERT INTO users_options (user, ease_teaching) VALUES (?, 'YES')",
+                       {EncodeNick("Anna")});
+    const QStringList words = {"FIRSTW", "SECONDW", "THIRDW", "FOURTHW"};
+    for (const QString& word : words) {
+        commandSynonym(word, ">>");
+        correction(word, word.chopped(1));
+        synonym(word, word.chopped(1));
+    }
+    const std::tuple<void (*)(Engine&), const char*, qsizetype> cases[] = {
+        {ApplyCommandSynonyms, "ACTION Anna :found command: ", 3},
+        {ApplyCorrections, "ACTION Anna :found correction: ", 3},
+        {ApplySynonyms, "ACTION Anna :found synonym: ", 4},
+    };
+    for (const auto& [stage, notice, expected] : cases) {
+        fakes.irc.sent.clear();
+        input(words.join(' '), "Anna", 3).PhraseBeforeCorrection = words.join(' ');
+        stage(*engine);
+        const QStringList sent = fakes.irc.sent.filter(notice);
+        EXPECT_EQ(sent.size(), expected) << notice;
+        EXPECT_EQ(consoleLines().filter("A.I. > Found ").size(), 4) << notice;
+    }
+    EXPECT_TRUE(
+        fakes.irc.sent.contains("ACTION Anna :found synonym: \"first\" for word(s): \"firstw\"."));
+}
+
 TEST_F(PhraseRules, ProtectingSystemCommandsFramesThemAndRestoresOnlyTheBracketsItSpelt) {
     const RewriteCase cases[] = {
         {"[STOPLONELY]", "  [STOPLONELY]  "},
