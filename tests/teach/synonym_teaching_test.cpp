@@ -295,6 +295,22 @@ TEST_F(SynonymConversation, TaughtWordsAreUnderstoodAndErasedByTheirCommandSynon
     EXPECT_TRUE(logged("A.I. > Synonym erase completed successfully."));
 }
 
+TEST_F(SynonymConversation, MalformedDefinitionsEndTheCycleWithAnAnswer) {
+    brain.db().execute("INSERT INTO words_relationship (indefinite, definite) VALUES ('(', 'X')");
+    const QString longSide(1000, 'L');
+    for (const QString& phrase :
+         {QString("=="), QString("<><>"), QString("="), QString("a=a"), QString("(ab=cd"),
+          longSide + "=" + longSide + "X", longSide + " " + longSide, QString("hello (")}) {
+        fakes.console.lines.clear();
+        events.clear();
+        say(phrase);
+        EXPECT_TRUE(request().Answered || !events.isEmpty()) << phrase.left(20).toStdString();
+        EXPECT_TRUE(consoleLines().filter("A.I. > Error").isEmpty())
+            << consoleLines().filter("A.I. > Error").join('|').toStdString();
+        EXPECT_TRUE(logged("A.I. > NLP finished.")) << phrase.left(20).toStdString();
+    }
+}
+
 TEST_F(SynonymConversation, ContextKeywordsMakeAShortReplyAContextualQuestion) {
     const QString contextual = "WHY 0Y1Z0X1Y HI THERE 1Y0Z1X0Y HELLO";
     teach("interface_s", "%HELLO%", " HI THERE ");
