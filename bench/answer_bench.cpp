@@ -1,6 +1,6 @@
 // Answer lookup through the whole NLP cycle on taught brains of growing size: cycle times,
 // statements per cycle and the time of a "#" teaching command. Needs the test database server:
-// see README.md.
+// see README.md. Arguments: the inputs per brain size (2000), the largest size (100000).
 
 #include "bench_engine.h"
 #include "taught_brain.h"
@@ -123,6 +123,7 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int inputs = argc > 1 ? QString(argv[1]).toInt() : 2000;
+    const int largest = argc > 2 ? QString(argv[2]).toInt() : 100000;
     try {
         BenchEngine bench;
         Settings& settings = bench.engine().state.settings;
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
         TaughtBrain brain;
         int size = 0;
         for (const int target : {1000, 10000, 100000}) {
+            if (target > largest) break;
             brain.grow(bench.db(), target - size);
             size = target;
             bench.db().execute("ANALYZE TABLE interface_s, interface_q");

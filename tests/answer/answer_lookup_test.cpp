@@ -3,6 +3,8 @@
 #include "answer/stage_fixture.h"
 
 #include <gtest/gtest.h>
+#include <QRandomGenerator>
+#include <QSet>
 
 namespace {
 
@@ -220,6 +222,170 @@ TEST_F(Lookup, NoPhraseMakesAStatementFail) {
         }
     }
     EXPECT_EQ(count("SELECT * FROM interface_s"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The lookup asks the tries together in one statement where that returns the same row. The tries
+// one by one, each a statement of its own as the lookup is specified, are the reference: for every
+// phrase the lookup must report the same try and give one of that try's rows.
+class LookupEquivalence : public Lookup {
+  protected:
+    struct Reference {
+        QString hitLine;      // empty: nothing found
+        QStringList answers;  // the rows the winning try chooses from
+    };
+
+    QStringList answers(const QString& sql, const QVariantList& params, bool longestOnly) {
+        Query& db = brain.db();
+        db.open(sql, params);
+        QStringList found;
+        qsizetype longest = 0;
+        for (db.first(); !db.eof(); db.next())
+            longest = std::max(longest, db.field("question").toUtf8().size());
+        for (db.first(); !db.eof(); db.next())
+            if (!longestOnly || db.field("question").toUtf8().size() == longest)
+                found << db.field("answer");
+        return found;
+    }
+
+    Reference reference(const QString& phrase) {
+        const Request& r = request();
+        const QString K = QuestionPattern(phrase);
+        const QString upper = K.toUpper();
+        const bool mwr = settings().enableMixedWordRecognition;
+        QString M;
+        QVariantList words;
+        if (mwr) {
+            for (const QString& w : K.split('%', Qt::SkipEmptyParts)) {
+                M += " AND question RLIKE ?";
+                words << w;
+            }
+        } else {
+            M = " AND question=?";
+            words << upper;
+        }
+        const QString from = "SELECT * FROM interface_s WHERE ";
+        const QString length = " AND CHAR_LENGTH(question) = CHAR_LENGTH(?)";
+        const struct {
+            QString sql;
+            QVariantList params;
+            const char* hit;
+        } first[] = {
+            {from + "category=? AND daylight_time=? AND personality=?" + length + M,
+             QVariantList{r.Category, r.Daytime, r.Personality, K} + words,
+             "A.I. > Answer found (match by category, daytime and personality)."},
+            {from + "category=? AND daylight_time=?" + length + M,
+             QVariantList{r.Category, r.Daytime, K} + words,
+             "A.I. > Answer found (match by category and daytime)."},
+            {from + "category=? AND personality=?" + length + M,
+             QVariantList{r.Category, r.Personality, K} + words,
+             "A.I. > Answer found (match by category and personality)."},
+            {from + "category=?" + length + M, QVariantList{r.Category, K} + words,
+             "A.I. > Answer found (match by category)."},
+            {from + "question RLIKE ?" + length + (mwr ? M : ""),
+             QVariantList{upper, K} + (mwr ? words : QVariantList{}),
+             "A.I. > Answer found (simple match)."},
+        };
+        for (const auto& t : first) {
+            const QStringList found = answers(t.sql, t.params, false);
+            if (!found.isEmpty()) return {t.hit, found};
+        }
+        if (!settings().enableAdvancedDataMatching) return {};
+        const QString percents = "LENGTH(question) - LENGTH(REPLACE(question, '%', '')) > 2";
+        const QString notContextual =
+            " AND question NOT RLIKE '0Y1Z0X1Y' AND question NOT RLIKE '1Y0Z1X0Y' AND LENGTH(?) - "
+            "LENGTH(REPLACE(?, '%', '')) > 2";
+        const struct {
+            QString sql;
+            QVariantList params;
+            bool longest;
+            const char* hit;
+        } adm[] = {
+            {from + "? LIKE question COLLATE utf8mb4_bin AND category=? AND " + percents,
+             {K, r.Category},
+             true,
+             "A.I. > Answer found with ADM (algorithm: A). Answer efficiency: 5% - 50%"},
+            {from + "? LIKE question COLLATE utf8mb4_bin AND " + percents,
+             {K},
+             true,
+             "A.I. > Answer found with ADM (algorithm: B). Answer efficiency: 5% - 30%"},
+            {from + "question COLLATE utf8mb4_bin LIKE ? AND category=?" + notContextual,
+             {K, r.Category, K, K},
+             false,
+             "A.I. > Answer found with ADM (algorithm: C). Answer efficiency: 5% - 20%"},
+            {from + "question COLLATE utf8mb4_bin LIKE ?" + notContextual,
+             {K, K, K},
+             false,
+             "A.I. > Answer found with ADM (algorithm: D). Answer efficiency: 5% - 20%"},
+        };
+        for (const auto& t : adm) {
+            const QStringList found = answers(t.sql, t.params, t.longest);
+            if (!found.isEmpty()) return {t.hit, found};
+        }
+        return {};
+    }
+};
+
+TEST_F(LookupEquivalence, AskingTheTriesTogetherFindsWhatTheyFindOneByOne) {
+    // A brain of short questions over few words, so that every try has rows for some phrases:
+    // the same words in other orders, other categories, daytimes and personalities, patterns of
+    // several words, an expanded one-word question, lower case and a contextual row.
+    const QStringList vocabulary{"HOW", "ARE", "YOU", "WHAT", "TIME", "IS", "IT", "NOW"};
+    QRandomGenerator random(7);
+    auto phraseOf = [&](int words) {
+        QStringList list;
+        for (int i = 0; i < words; ++i)
+            list << vocabulary[random.bounded(int(vocabulary.size()))];
+        return list.join(' ');
+    };
+    int n = 0;
+    for (int i = 0; i < 160; ++i) {
+        const QString question = QuestionPattern(phraseOf(1 + int(random.bounded(4))));
+        teach("interface_s", question, QString(" R%1 ").arg(++n),
+              random.bounded(4) == 0 ? "GAMES" : "DEFAULT", random.bounded(2) ? "Midday" : "Night",
+              random.bounded(2) ? "NEUTRAL" : "Good");
+    }
+    for (const char* special : {"%%TIME%%", "%how%are%", "%WHAT%0Y1Z0X1Y%TIME%", "%IS%%IT%"})
+        teach("interface_s", special, QString(" R%1 ").arg(++n));
+    // Only ADM D finds the phrase ZEBRA ZEBRA in it.
+    teach("interface_s", "%ZEBRA%HOW%ZEBRA%ARE%", QString(" R%1 ").arg(++n), "GAMES");
+
+    QStringList phrases{"ZEBRA ZEBRA"};
+    for (int i = 0; i < 120; ++i)
+        phrases << phraseOf(1 + int(random.bounded(6)));
+    int hits = 0;
+    QSet<QString> hitLines;
+    for (const bool mwr : {true, false}) {
+        for (const bool adm : {true, false}) {
+            settings().enableMixedWordRecognition = mwr;
+            settings().enableAdvancedDataMatching = adm;
+            for (const QString& phrase : phrases) {
+                SCOPED_TRACE(QString("%1 (mixed words %2, ADM %3)")
+                                 .arg(phrase)
+                                 .arg(mwr)
+                                 .arg(adm)
+                                 .toStdString());
+                input(phrase);
+                const Reference expected = reference(phrase);
+                LookupAnswer(*engine);
+                if (expected.hitLine.isEmpty()) {
+                    EXPECT_FALSE(request().Answered);
+                    continue;
+                }
+                ++hits;
+                hitLines << expected.hitLine;
+                EXPECT_TRUE(logged(expected.hitLine));
+                EXPECT_TRUE(expected.answers.contains(request().OutputPhrase))
+                    << request().OutputPhrase.toStdString();
+            }
+        }
+    }
+    // The brain and phrases reach every try, so the comparison covers them all.
+    EXPECT_EQ(hitLines.size(), 9) << QStringList(hitLines.values()).join('\n').toStdString();
+    EXPECT_GT(hits, 200);
 }
 
 }  // namespace
