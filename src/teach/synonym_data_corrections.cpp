@@ -34,17 +34,19 @@ void ReportModified(Engine& engine, qint64 count, const QString& where) {
 
 }  // namespace
 
-void CorrectStoredData(Engine& engine, SynonymKind kind, const QString& from, const QString& to) {
+void CorrectStoredData(Engine& engine, SynonymKind kind, const QString& from, const QString& to,
+                       CorrectionDirection direction) {
     if (kind == SynonymKind::Command) return;
     const Settings& settings = engine.state.settings;
     const bool correction = kind == SynonymKind::Correction;
+    const bool spokenText = direction == CorrectionDirection::Teaching;
     if (settings.allowInterfaceDataCorrection) {
         // Questions are stored as patterns with "%" between words: replacing the pattern of the
         // words keeps the words apart, so that teaching BIG never turns BIGGER into LARGEGER.
         const QString fromQuestion = QuestionPattern(from), toQuestion = QuestionPattern(to);
         qint64 total = UpdateInterface(engine, "interface_q", "question", fromQuestion, toQuestion);
         total += UpdateInterface(engine, "interface_s", "question", fromQuestion, toQuestion);
-        if (correction) {
+        if (correction && spokenText) {
             // Answers are framed by blanks.
             const QString fromWord = ' ' + from + ' ', toWord = ' ' + to + ' ';
             total += UpdateInterface(engine, "interface_q", "answer", fromWord, toWord);
@@ -59,7 +61,7 @@ void CorrectStoredData(Engine& engine, SynonymKind kind, const QString& from, co
             {' ' + from.toUpper() + ' ', ' ' + to.toUpper() + ' '});
         ReportModified(engine, changed, QStringLiteral("context keyword database"));
     }
-    if (settings.allowEventMessageCorrection) {
+    if (settings.allowEventMessageCorrection && spokenText) {
         const qint64 changed = engine.db.execute(
             "update system_messages set event_message = replace((event_message), ?, ?)",
             {' ' + from.toLower() + ' ', ' ' + to.toLower() + ' '});

@@ -21,33 +21,33 @@ enum class Refusal { NotAllowed, Restricted, Limited, Incorrect, Recursive, Alre
 CommandReply TeachingRefusal(Refusal refusal, const Request& r, const QString& left) {
     const QString canceled = QStringLiteral("A.I. > Synonym learning canceled.");
     switch (refusal) {
-    case Refusal::NotAllowed:
-        return {{"A.I. > Synonym learning restricted by owner."},
-                "On Manual Learning - Learning Not Allowed",
-                {canceled},
-                "synonym learning restricted by owner."};
-    case Refusal::Restricted:
-        return {{"A.I. > Synonym learning restricted for user: " + r.UserNick},
-                "On Manual Learning - Restricted For You",
-                {},
-                "synonym learning restricted for you."};
-    case Refusal::Limited:
-        return {{"A.I. > Synonym learning limited for user: " + r.UserNick},
-                "On Manual Learning - Limited For You",
-                {},
-                "synonym learning limited for you."};
-    case Refusal::Incorrect:
-        return {{"A.I. > Incorrect synonym."},
-                "On Manual Learning - Synonym - Incorrect",
-                {canceled},
-                "incorrect synonym."};
-    case Refusal::Recursive:
-        return {{"A.I. > Synonym can call recursive overflow."},
-                "On Manual Learning - Synonym - Recursive",
-                {canceled},
-                "synonym can call recursive overflow."};
-    case Refusal::AlreadyDefined:
-        break;
+        case Refusal::NotAllowed:
+            return {{"A.I. > Synonym learning restricted by owner."},
+                    "On Manual Learning - Learning Not Allowed",
+                    {canceled},
+                    "synonym learning restricted by owner."};
+        case Refusal::Restricted:
+            return {{"A.I. > Synonym learning restricted for user: " + r.UserNick},
+                    "On Manual Learning - Restricted For You",
+                    {},
+                    "synonym learning restricted for you."};
+        case Refusal::Limited:
+            return {{"A.I. > Synonym learning limited for user: " + r.UserNick},
+                    "On Manual Learning - Limited For You",
+                    {},
+                    "synonym learning limited for you."};
+        case Refusal::Incorrect:
+            return {{"A.I. > Incorrect synonym."},
+                    "On Manual Learning - Synonym - Incorrect",
+                    {canceled},
+                    "incorrect synonym."};
+        case Refusal::Recursive:
+            return {{"A.I. > Synonym can call recursive overflow."},
+                    "On Manual Learning - Synonym - Recursive",
+                    {canceled},
+                    "synonym can call recursive overflow."};
+        case Refusal::AlreadyDefined:
+            break;
     }
     return {{"A.I. > Synonym for word " + left + " already defined."},
             "On Manual Learning - Synonym - Already Defined",
@@ -57,18 +57,18 @@ CommandReply TeachingRefusal(Refusal refusal, const Request& r, const QString& l
 
 CommandReply ErasingRefusal(Refusal refusal, const Request& r) {
     switch (refusal) {
-    case Refusal::NotAllowed:
-        return {{"A.I. > Synonym erasing restricted by owner."},
-                "On Manual Erasing - Erasing Not Allowed",
-                {"A.I. > Synonym erasing canceled."},
-                "synonym erasing restricted by owner."};
-    case Refusal::Restricted:
-        return {{"A.I. > Synonym erasing restricted for user: " + r.UserNick},
-                "On Manual Erasing - Restricted For You",
-                {},
-                "synonym erasing restricted for you."};
-    default:
-        break;
+        case Refusal::NotAllowed:
+            return {{"A.I. > Synonym erasing restricted by owner."},
+                    "On Manual Erasing - Erasing Not Allowed",
+                    {"A.I. > Synonym erasing canceled."},
+                    "synonym erasing restricted by owner."};
+        case Refusal::Restricted:
+            return {{"A.I. > Synonym erasing restricted for user: " + r.UserNick},
+                    "On Manual Erasing - Restricted For You",
+                    {},
+                    "synonym erasing restricted for you."};
+        default:
+            break;
     }
     return {{"A.I. > Synonym erasing limited for user: " + r.UserNick},
             "On Manual Erasing - Limited For You",
@@ -78,16 +78,19 @@ CommandReply ErasingRefusal(Refusal refusal, const Request& r) {
 
 CommandReply NotFound(SynonymKind kind) {
     switch (kind) {
-    case SynonymKind::Command:
-        return {{}, "On Manual Erasing - Information Not Exist", {}, "Synonym is a command synonym."};
-    case SynonymKind::Correction:
-        return {{"A.I. > Word correction definition does not exist."},
-                "On Manual Erasing - Information Not Exist",
-                {},
-                "word correction definition does not exist."};
-    case SynonymKind::Phrase:
-    case SynonymKind::Word:
-        break;
+        case SynonymKind::Command:
+            return {{},
+                    "On Manual Erasing - Information Not Exist",
+                    {},
+                    "Synonym is a command synonym."};
+        case SynonymKind::Correction:
+            return {{"A.I. > Word correction definition does not exist."},
+                    "On Manual Erasing - Information Not Exist",
+                    {},
+                    "word correction definition does not exist."};
+        case SynonymKind::Phrase:
+        case SynonymKind::Word:
+            break;
     }
     return {{"A.I. > Synonym does not exist."},
             "On Manual Erasing - Information Not Exist",
@@ -198,7 +201,7 @@ void TeachSynonym(Engine& engine) {
         correction ? "learned new word correction definition." : "learned new synonym.";
     ConsoleLine(engine, "A.I. > L" + learned.mid(1));
     TrainingNotice(engine, learned);
-    CorrectStoredData(engine, *kind, sides.left, sides.right);
+    CorrectStoredData(engine, *kind, sides.left, sides.right, CorrectionDirection::Teaching);
     RaiseEvent(engine, correction ? "On Manual Learning - Correction - success"
                                   : "On Manual Learning - Synonym - success");
     Handled(engine, false);
@@ -234,7 +237,7 @@ void EraseSynonym(Engine& engine) {
     if (*kind != SynonymKind::Command)
         ConsoleLine(engine, correction ? "A.I. > Word correction definition found."
                                        : "A.I. > Synonym found.");
-    CorrectStoredData(engine, *kind, sides.right, sides.left);
+    CorrectStoredData(engine, *kind, sides.right, sides.left, CorrectionDirection::Erasing);
 
     r.WorkPhrase = sides.left + "<>" + sides.right;
     ConsoleLine(engine, correction ? "A.I. > Erasing word correction definition from memory.."

@@ -210,7 +210,7 @@ TEST_F(SynonymTeaching, ErasingIsForOwnersAndSuperModeratorsAndLeavesOtherComman
     EXPECT_EQ(rows("words_correction", "TEH", "THE"), 1);
 }
 
-TEST_F(SynonymTeaching, ACorrectionIsCarriedIntoTheStoredDataAndErasingTurnsItBack) {
+TEST_F(SynonymTeaching, ACorrectionIsCarriedIntoTheStoredDataAndErasingTurnsBackOnlyPatterns) {
     settings().allowInterfaceDataCorrection = true;
     settings().allowContextKeywordCorrection = true;
     settings().allowEventMessageCorrection = true;
@@ -240,8 +240,20 @@ TEST_F(SynonymTeaching, ACorrectionIsCarriedIntoTheStoredDataAndErasingTurnsItBa
     EXPECT_TRUE(logged("A.I. > Modified: 1 occurences in context keyword database."));
     EXPECT_TRUE(logged("A.I. > Modified: 1 occurences in event system messages."));
 
+    brain.db().execute(
+        "INSERT INTO system_messages (event_name, event_description, event_message) "
+        "VALUES ('Test', '', ' the end was always spelt right ')");
     forget("TEH<>THE");
-    EXPECT_EQ(stored(), before);
+    const QStringList after = stored();
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[2], before[2]);
+    EXPECT_EQ(after[4], before[4]);
+    // What the character says keeps the right spelling, also where it never was misspelt.
+    EXPECT_EQ(after[1], " ask THE clock ");
+    EXPECT_EQ(after[3], " THE ");
+    EXPECT_EQ(value("SELECT * FROM system_messages WHERE event_message LIKE '%always%'", {},
+                    "event_message"),
+              " the end was always spelt right ");
 }
 
 TEST_F(SynonymTeaching, ASynonymChangesWholeWordsOfStoredQuestionsOnly) {
