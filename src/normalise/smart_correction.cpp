@@ -143,7 +143,7 @@ void DropPunctuation(QString& t, bool hasLink) {
 // Step 12: the link goes back where its prefix stands, with nothing of it changed.
 void PutLinkBack(QString& t, const QString& prefix, const QString& replacement,
                  const QString& link) {
-    ReplaceAll(t, prefix, replacement);
+    ReplaceFirst(t, prefix, replacement);
     const qsizetype at = t.indexOf(link, 0, Qt::CaseInsensitive);
     if (at < 0) return;
     QString front = t.left(at);

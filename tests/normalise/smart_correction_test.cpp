@@ -155,6 +155,10 @@ TEST(SmartInputCorrection, ALinkIsPutBackUntouched) {
         // A comma goes even from a link, and leaves no double blank behind.
         {"LOOK AT WWW IT IS NICE", "wwwpage,", "WWW", "LOOK AT WWWPAGE IT IS NICE"},
         {"GO HTTPS: ON", "https://a.lv/x,,,y", "HTTPS:", "GO HTTPS://A.LV/X Y ON"},
+        // The link goes back in its own place only: a second prefix is a word of the message,
+        // and putting the link in for every one multiplied a message of W runs without bound.
+        {"SEE WWW AND WWW", "www.a.lv", "WWW", "SEE WWW.A.LV AND WWW"},
+        {"WWW WWW WWW", "wwwwww", "WWW", "WWWWWW WWW WWW"},
     };
     for (const auto& [tokenised, link, prefix, corrected] : cases) {
         PhraseEngine e;
