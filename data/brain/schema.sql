@@ -9,7 +9,7 @@ CREATE TABLE IF NOT EXISTS interface_s (
   personality VARCHAR(64) NOT NULL DEFAULT '',
   daylight_time VARCHAR(64) NOT NULL DEFAULT '',
   category VARCHAR(255) NOT NULL DEFAULT '',
-  question TEXT NOT NULL,
+  question MEDIUMTEXT NOT NULL,
   answer MEDIUMTEXT NOT NULL,
   owner VARCHAR(512) NOT NULL DEFAULT '',
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
@@ -34,12 +34,12 @@ CREATE TABLE IF NOT EXISTS lastphrase_ai (
 CREATE TABLE IF NOT EXISTS lastphrase_user (
   `index` INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
   user VARCHAR(512) NOT NULL DEFAULT '',
-  phrase TEXT NOT NULL,
+  phrase MEDIUMTEXT NOT NULL,
   teacher VARCHAR(3) NOT NULL DEFAULT 'NO',
   contextual VARCHAR(3) NOT NULL DEFAULT 'NO',
-  mmas_question TEXT NOT NULL,
+  mmas_question MEDIUMTEXT NOT NULL,
   mmas_answer MEDIUMTEXT NOT NULL,
-  original_question TEXT NOT NULL,
+  original_question MEDIUMTEXT NOT NULL,
   interface_type VARCHAR(16) NOT NULL DEFAULT '',
   KEY user (user(190))
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
@@ -59,7 +59,7 @@ CREATE TABLE IF NOT EXISTS mmas (
 CREATE TABLE IF NOT EXISTS system_messages (
   `index` INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
   event_name VARCHAR(255) NOT NULL DEFAULT '',
-  event_description TEXT NOT NULL,
+  event_description MEDIUMTEXT NOT NULL,
   event_message MEDIUMTEXT NOT NULL,
   KEY event_name (event_name(190))
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
@@ -67,7 +67,7 @@ CREATE TABLE IF NOT EXISTS system_messages (
 CREATE TABLE IF NOT EXISTS users_history (
   `index` INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
   user VARCHAR(512) NOT NULL DEFAULT '',
-  phrase TEXT NOT NULL,
+  phrase MEDIUMTEXT NOT NULL,
   type VARCHAR(16) NOT NULL DEFAULT '',
   date_said VARCHAR(10) NOT NULL DEFAULT '',
   time_said VARCHAR(8) NOT NULL DEFAULT '',
@@ -79,7 +79,7 @@ CREATE TABLE IF NOT EXISTS users_history (
 CREATE TABLE IF NOT EXISTS unsolved_data (
   `index` INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
   user VARCHAR(512) NOT NULL DEFAULT '',
-  phrase TEXT NOT NULL,
+  phrase MEDIUMTEXT NOT NULL,
   date_said VARCHAR(10) NOT NULL DEFAULT '',
   time_said VARCHAR(8) NOT NULL DEFAULT '',
   KEY phrase (phrase(255)),
@@ -140,7 +140,7 @@ CREATE TABLE IF NOT EXISTS system_channels (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_context (
-  context_words TEXT NOT NULL,
+  context_words MEDIUMTEXT NOT NULL,
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
@@ -148,8 +148,8 @@ CREATE TABLE IF NOT EXISTS words_context (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_cmd_syn (
-  indefinite TEXT NOT NULL,
-  definite TEXT NOT NULL,
+  indefinite MEDIUMTEXT NOT NULL,
+  definite MEDIUMTEXT NOT NULL,
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
@@ -160,7 +160,7 @@ CREATE TABLE IF NOT EXISTS words_relationship LIKE words_cmd_syn;
 CREATE TABLE IF NOT EXISTS words_correction LIKE words_cmd_syn;
 
 CREATE TABLE IF NOT EXISTS words_positive (
-  positive TEXT NOT NULL,
+  positive MEDIUMTEXT NOT NULL,
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
@@ -168,7 +168,7 @@ CREATE TABLE IF NOT EXISTS words_positive (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_negative (
-  negative TEXT NOT NULL,
+  negative MEDIUMTEXT NOT NULL,
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
@@ -176,7 +176,7 @@ CREATE TABLE IF NOT EXISTS words_negative (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_cs (
-  word TEXT NOT NULL,
+  word MEDIUMTEXT NOT NULL,
   owner VARCHAR(512) NOT NULL DEFAULT '',
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
@@ -184,7 +184,7 @@ CREATE TABLE IF NOT EXISTS words_cs (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_css (
-  words TEXT NOT NULL,
+  words MEDIUMTEXT NOT NULL,
   owner VARCHAR(512) NOT NULL DEFAULT '',
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
@@ -192,7 +192,7 @@ CREATE TABLE IF NOT EXISTS words_css (
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
 
 CREATE TABLE IF NOT EXISTS words_bc (
-  bc TEXT NOT NULL,
+  bc MEDIUMTEXT NOT NULL,
   date_learned VARCHAR(10) NOT NULL DEFAULT '',
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
