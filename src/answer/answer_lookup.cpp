@@ -58,8 +58,10 @@ bool HasRegexSpecials(const QString& text) {
 
 // A statement that ranks every row it finds by the try that would have found it: the lowest
 // rank wins, ties at random. A rank is the try's number times this step; within the ranks of
-// a longest-first try, longer questions come first (TEXT holds at most 65535 bytes).
-constexpr int kRankStep = 100000;
+// a longest-first try, longer questions come first. The step is one more than the longest
+// question a MEDIUMTEXT column holds, in bytes.
+constexpr qint64 kLongestQuestion = 16777215;
+constexpr qint64 kRankStep = kLongestQuestion + 1;
 QString Rank(int tryNumber) {
     return QString::number(tryNumber * kRankStep);
 }
@@ -165,9 +167,10 @@ struct Lookup {
         where = Condition{"(", {}} + storedAsPattern + Condition{") OR (", {}} + phraseAsPattern +
                 Condition{")", {}};
         return Condition{"CASE WHEN ", {}} + storedAsPattern +
-               Condition{" THEN IF(category=?, " + Rank(kTries) + ", " + Rank(kTries + 1) +
-                             ") + 65535 - LENGTH(question) ELSE IF(category=?, " +
-                             Rank(kTries + 2) + ", " + Rank(kTries + 3) + ") END",
+               Condition{" THEN IF(category=?, " + Rank(kTries) + ", " + Rank(kTries + 1) + ") + " +
+                             QString::number(kLongestQuestion) +
+                             " - LENGTH(question) ELSE IF(category=?, " + Rank(kTries + 2) + ", " +
+                             Rank(kTries + 3) + ") END",
                          {C, C}};
     }
 

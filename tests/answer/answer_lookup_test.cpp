@@ -158,6 +158,18 @@ TEST_F(Lookup, AdvancedDataMatchingPrefersTheLongestStoredPattern) {
     EXPECT_EQ(lookUp("WHAT IS THE TIME NOW"), " LONG ");
 }
 
+TEST_F(Lookup, AVeryLongStoredPatternIsStillAnAdvancedMatch) {
+    // Longer than a TEXT column could hold: the longest-first order must not spill into the
+    // ranks of the tries before.
+    const QString stored = "%WHAT" + QString(70000, '%') + "TIME%";
+    teach("interface_s", stored, " LONG ");
+    teach("interface_s", "%WHAT%TIME%", " SHORT ");
+    EXPECT_EQ(lookUp("WHAT IS THE TIME NOW"), " LONG ");
+    EXPECT_TRUE(
+        logged("A.I. > Answer found with ADM (algorithm: A). Answer efficiency: 5% - 50%"));
+    EXPECT_TRUE(request().AdmMatch);
+}
+
 TEST_F(Lookup, AdvancedDataMatchingTraceAndItsSwitches) {
     teach("interface_s", "%WHAT%IS%THE%TIME%NOW%", " NOON ", "GAMES");
     lookUp("WHAT TIME");
