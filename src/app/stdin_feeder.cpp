@@ -9,12 +9,8 @@
 #include <utility>
 
 StdinFeeder::StdinFeeder(Engine& engine) : engine_(engine) {
-    connect(&engine_, &Engine::cycleEnded, this, [this] {
-        awaitingTake_ = false;
-        feed();
-    });
-    doneCheck_.setInterval(100);
-    connect(&doneCheck_, &QTimer::timeout, this, &StdinFeeder::checkDone);
+    idleCheck_.setInterval(100);
+    connect(&idleCheck_, &QTimer::timeout, this, &StdinFeeder::feedWhenIdle);
 }
 
 void StdinFeeder::start() {
@@ -46,23 +42,24 @@ void StdinFeeder::lineRead(const QByteArray& line) {
     if (phrase.endsWith('\r')) phrase.chop(1);
     if (phrase.trimmed().isEmpty()) return;
     pending_ << phrase;
-    feed();
+    watch();
 }
 
 void StdinFeeder::endOfInput() {
     endOfInput_ = true;
-    doneCheck_.start();
+    watch();
 }
 
-void StdinFeeder::feed() {
-    if (awaitingTake_ || pending_.isEmpty()) return;
-    awaitingTake_ = true;
-    QueueOwnersPhrase(engine_, pending_.takeFirst());
+void StdinFeeder::watch() {
+    if (!idleCheck_.isActive()) idleCheck_.start();
 }
 
-void StdinFeeder::checkDone() {
-    if (endOfInput_ && pending_.isEmpty() && !awaitingTake_ && engine_.idle()) {
-        doneCheck_.stop();
-        emit finished();
+void StdinFeeder::feedWhenIdle() {
+    if (!engine_.idle()) return;
+    if (!pending_.isEmpty()) {
+        QueueOwnersPhrase(engine_, pending_.takeFirst());
+        return;
     }
+    idleCheck_.stop();
+    if (endOfInput_) emit finished();
 }

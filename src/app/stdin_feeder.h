@@ -7,9 +7,11 @@
 
 class Engine;
 
-// Feeds stdin lines to the engine as the owner's local phrases, one at a time: the next line is
-// queued only once the cycle has taken the previous one, so piped input loses nothing. At the
-// end of input it waits until every input and answer is done, then reports `finished`.
+// Feeds stdin lines to the engine as the owner's local phrases, one at a time, the way the owner
+// types at the window: the next line is queued only once the engine has answered the previous one
+// (its cycle done and its answer delivered). A piped script therefore loses nothing, and a "##"
+// line extends the answer just given rather than one still being typed. At the end of input it
+// waits until every input and answer is done, then reports `finished`.
 class StdinFeeder : public QObject {
     Q_OBJECT
   public:
@@ -23,14 +25,13 @@ class StdinFeeder : public QObject {
     void readAvailable();
     void lineRead(const QByteArray& line);
     void endOfInput();
-    void feed();
-    void checkDone();
+    void watch();
+    void feedWhenIdle();
 
     Engine& engine_;
     QSocketNotifier* notifier_ = nullptr;
     QByteArray buffer_;
     QStringList pending_;
-    bool awaitingTake_ = false;
     bool endOfInput_ = false;
-    QTimer doneCheck_;
+    QTimer idleCheck_;
 };
