@@ -330,3 +330,18 @@ TEST(LoggedInput, PutsTeachingCommandsBackAndCutsTheContext) {
 }
 
 }  // namespace
+
+TEST_F(EngineFixture, EveryCycleCountsTheBrainTablesAfresh) {
+    Query& db = brain.db();
+    db.execute("INSERT INTO words_cs (word) VALUES ('iPod')");
+    db.execute("INSERT INTO words_css (words) VALUES ('New York'), ('Big Apple')");
+    db.execute("INSERT INTO words_negative (negative) VALUES ('AWFUL')");
+    say("hello");
+    const BrainCounts& c = engine->state.counts;
+    db.open("SELECT COUNT(*) AS n FROM system_messages");
+    EXPECT_EQ(c.systemMessages, db.field("n").toLongLong());
+    EXPECT_GT(c.systemMessages, 0);
+    EXPECT_EQ(c.caseSensitiveWords, 3);  // single words and word groups together
+    EXPECT_EQ(c.negativeWords, 1);
+    EXPECT_EQ(c.positiveWords, 0);
+}
