@@ -1,8 +1,6 @@
 #include "bench_engine.h"
 
 #include "engine/input_queue.h"
-#include "engine/program_home.h"
-#include "pipeline/assemble_stages.h"
 
 #include <QElapsedTimer>
 
@@ -11,17 +9,12 @@
 #include <numeric>
 
 BenchEngine::BenchEngine() {
-    SeedProgramHome(home_.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
-    engine_ = std::make_unique<Engine>(brain_.db(), fakes_.outside(), ProgramHome(home_.path()));
-    delivery_ = std::make_unique<Delivery>(*engine_);
-    AssembleStages(engine_->stages, *delivery_);
-    LoadSettings(engine_->state.settings, engine_->home.path("Main/Options.ini"));
     // Lines are handed over at once: the typing delay is a timer, never part of a cycle.
-    engine_->state.settings.typingSimulation = false;
+    assembled_.engine->state.settings.typingSimulation = false;
 }
 
 TInput BenchEngine::local(const QString& phrase) const {
-    return LocalInput(*engine_, phrase);
+    return LocalInput(*assembled_.engine, phrase);
 }
 
 TInput BenchEngine::privateMessage(const QString& nick, const QString& phrase) const {
@@ -39,19 +32,15 @@ BenchEngine::Cycle BenchEngine::run(const TInput& input, int pauseSeconds) {
     fakes_.clock.at = fakes_.clock.at.addSecs(pauseSeconds);
     fakes_.console.lines.clear();
     fakes_.additional.chat.clear();
-    if (input.TargetKind == 0) {
-        EnqueueLocalInput(*engine_, input);
-    } else {
-        EnqueueIrcInput(*engine_, input);
-    }
+    EnqueueInput(*assembled_.engine, input);
     const qint64 statementsBefore = brain_.db().statementCount();
     QElapsedTimer timer;
     timer.start();
-    engine_->NLPtimerTimer();
+    assembled_.engine->NLPtimerTimer();
     const Cycle cycle{double(timer.nsecsElapsed()) / 1e6,
                       brain_.db().statementCount() - statementsBefore};
-    for (int tick = 0; tick < 100 && delivery_->MultiLineAnswering.isActive(); ++tick)
-        delivery_->DeliverNextLine();
+    for (int tick = 0; tick < 100 && assembled_.delivery->MultiLineAnswering.isActive(); ++tick)
+        assembled_.delivery->DeliverNextLine();
     return cycle;
 }
 

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "engine/engine.h"
-#include "output/delivery.h"
+#include "support/assembled_engine.h"
 #include "support/fake_outside.h"
 #include "support/test_brain.h"
 
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
-
-#include <memory>
 
 // The whole program's engine in-process, on a throwaway brain of the test database server, with
 // the shipped settings and recording stand-ins for the console, IRC and the clock. Benchmarks
@@ -34,15 +30,13 @@ class BenchEngine {
     // The console lines of the last cycle.
     const QStringList& consoleLines() const { return fakes_.console.lines; }
 
-    Engine& engine() { return *engine_; }
+    Engine& engine() { return *assembled_.engine; }
     Query& db() { return brain_.db(); }
 
   private:
-    QTemporaryDir home_;
     FakeOutside fakes_;
     TestBrain brain_;
-    std::unique_ptr<Engine> engine_;
-    std::unique_ptr<Delivery> delivery_;
+    AssembledEngine assembled_{brain_.db(), fakes_.outside()};
 };
 
 // The figures of a set of timings in milliseconds.

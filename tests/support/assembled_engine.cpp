@@ -1,0 +1,21 @@
+#include "support/assembled_engine.h"
+
+#include "engine/input_queue.h"
+#include "engine/program_home.h"
+#include "pipeline/assemble_stages.h"
+
+AssembledEngine::AssembledEngine(Query& db, const Outside& outside) {
+    SeedProgramHome(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
+    engine = std::make_unique<Engine>(db, outside, ProgramHome(home.path()));
+    delivery = std::make_unique<Delivery>(*engine);
+    AssembleStages(engine->stages, *delivery);
+    LoadSettings(engine->state.settings, engine->home.path("Main/Options.ini"));
+}
+
+void EnqueueInput(Engine& engine, const TInput& input) {
+    if (input.TargetKind == 0) {
+        EnqueueLocalInput(engine, input);
+    } else {
+        EnqueueIrcInput(engine, input);
+    }
+}
