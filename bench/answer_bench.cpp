@@ -55,10 +55,16 @@ bool AnswerFound(const QStringList& lines) {
     return false;
 }
 
+// The temporary tables the server has written to disk for this connection so far.
+qint64 DiskTempTables(Query& db) {
+    db.open("SHOW SESSION STATUS LIKE 'Created_tmp_disk_tables'");
+    return db.field("Value").toLongLong();
+}
+
 void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
     QMap<int, KindFigures> kinds;
     Timings all, teaching;
-    qint64 statements = 0, maxStatements = 0;
+    qint64 statements = 0, maxStatements = 0, diskTempTables = 0;
     for (int i = 0; i < inputs; ++i) {
         const Kind kind = KindOf(i);
         QString phrase;
@@ -85,7 +91,9 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
         const TInput input = kind == Kind::Guest
                                  ? bench.privateMessage(QString("Guest%1").arg(i % 30), phrase)
                                  : bench.local(phrase);
+        const qint64 diskTempTablesBefore = DiskTempTables(bench.db());
         const BenchEngine::Cycle cycle = bench.run(input);
+        diskTempTables += DiskTempTables(bench.db()) - diskTempTablesBefore;
         all.add(cycle.ms);
         statements += cycle.statements;
         maxStatements = std::max(maxStatements, cycle.statements);
@@ -105,6 +113,8 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
                 all.percentile(50), all.percentile(95), all.percentile(99), all.mean());
     std::printf("  statements    %.1f per cycle, at most %lld\n",
                 double(statements) / double(inputs), static_cast<long long>(maxStatements));
+    std::printf("  temporary tables on disk %.2f per cycle\n",
+                double(diskTempTables) / double(inputs));
     std::printf("  teaching \"#\"  p50 %7.2f   p95 %7.2f ms (%lld commands)\n",
                 teaching.percentile(50), teaching.percentile(95),
                 static_cast<long long>(teaching.ms.size()));

@@ -4,6 +4,7 @@
 #include "original_question.h"
 #include "question_pattern.h"
 
+#include "brain/drawn_row.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -120,9 +121,7 @@ struct Lookup {
             simpleMatch(mwr),
         };
         for (int i = 0; i < kTries; ++i)
-            if (e.db.open("SELECT * FROM " + table + " WHERE " + conditions[i].sql +
-                              " ORDER BY RAND() LIMIT 1",
-                          conditions[i].params) > 0)
+            if (e.db.open(DrawnRowStatement(table, conditions[i].sql), conditions[i].params) > 0)
                 return i;
         return -1;
     }
@@ -176,11 +175,10 @@ struct Lookup {
 
     // Runs a ranked statement; returns the number of the try that found the row, -1 for none.
     int findRanked(const Condition& rank, const Condition& where) {
-        if (e.db.open("SELECT *, " + rank.sql + " AS lookup_rank FROM " + table + " WHERE " +
-                          where.sql + " ORDER BY lookup_rank, RAND() LIMIT 1",
-                      rank.params + where.params) == 0)
+        if (e.db.open(DrawnRowStatement(table, where.sql, rank.sql), rank.params + where.params) ==
+            0)
             return -1;
-        return int(e.db.field("lookup_rank").toLongLong() / kRankStep);
+        return int(e.db.field("draw_rank").toLongLong() / kRankStep);
     }
 
     // Whether advanced data matching may follow a first pass that found nothing; with `tell`,

@@ -1,5 +1,6 @@
 #include "event_message.h"
 
+#include "brain/drawn_row.h"
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
@@ -38,8 +39,8 @@ QString CleanedUp(QString text) {
 // One stored message of the event in the chosen language, or the visible default text when
 // there is none (or only blanks).
 QString DrawMessage(Engine& engine, const QString& eventName, const QString& storedName) {
-    const int found = engine.db.open(
-        "SELECT * FROM system_messages WHERE event_name=? ORDER BY RAND() LIMIT 1", {storedName});
+    const int found =
+        engine.db.open(DrawnRowStatement("system_messages", "event_name=?"), {storedName});
     const QString message = found > 0 ? engine.db.field("event_message") : QString();
     if (message.trimmed().isEmpty()) {
         ConsoleLine(engine, "A.I. > Set default system message.");
