@@ -5,6 +5,7 @@
 
 #include "brain/query.h"
 #include "engine/console_log.h"
+#include "engine/dialogue_records.h"
 #include "engine/engine.h"
 
 void SaveOriginalQuestion(Engine& engine) {
@@ -18,24 +19,23 @@ void SaveOriginalQuestion(Engine& engine) {
     original = PatternWords(original);
     r.MatchedQuestion = original;
 
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
-        db.execute(
-            "INSERT INTO lastphrase_user (`user`, `phrase`, `teacher`, `contextual`, "
-            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) VALUES (?, "
-            "?, ?, ?, ?, ?, ?, ?)",
-            {r.UserKey, pattern, "NO", "NO", "QUENMARK", "TALVANE", original, table});
-    } else {
-        QString phrase = db.field("phrase");
-        if (phrase.isEmpty()) phrase = "QUENMARK TALVANE";
-        if (engine.state.settings.answerOnPublicMessages) phrase = PatternWords(pattern);
-        QString teacher = db.field("teacher");
-        if (teacher.isEmpty()) teacher = "NO";
-        db.execute(
-            "REPLACE lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) VALUES (?, "
-            "?, ?, ?, ?, ?, ?, ?, ?)",
-            {db.field("index"), r.UserKey, phrase, teacher, db.field("contextual"),
-             db.field("mmas_question"), db.field("mmas_answer"), original, table});
+    // One statement either adds the user's first record or stores the question on the one he
+    // has. His phrase stays, "QUENMARK TALVANE" when empty, or becomes the pattern's words where
+    // public messages are answered; an empty teacher flag is written as "NO".
+    QVariantList params{r.UserKey, r.UserKey, pattern, original, table};
+    QString phrase = "IF(CHAR_LENGTH(`phrase`) = 0, 'QUENMARK TALVANE', `phrase`)";
+    if (engine.state.settings.answerOnPublicMessages) {
+        phrase = "?";
+        params << PatternWords(pattern);
     }
+    db.execute(
+        "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
+        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT (SELECT "
+        "`index` FROM lastphrase_user WHERE user=? LIMIT 1), ?, ?, 'NO', 'NO', 'QUENMARK', "
+        "'TALVANE', ?, ? ON DUPLICATE KEY UPDATE `user`=VALUES(`user`), `phrase`=" +
+            phrase + ", `teacher`=" + OrNoColumn("`teacher`") +
+            ", `original_question`=VALUES(`original_question`), "
+            "`interface_type`=VALUES(`interface_type`)",
+        params);
     DetailLine(engine, "A.I. > Original question saved.");
 }

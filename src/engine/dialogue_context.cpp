@@ -13,10 +13,6 @@ void NotSaved(Engine& engine, const QString& reason) {
     ConsoleLine(engine, "A.I. > Input context will not be saved.");
 }
 
-QString OrNo(const QString& flag) {
-    return flag.isEmpty() ? QStringLiteral("NO") : flag;
-}
-
 // The phrase itself when it is one of the reserved command words, else nothing.
 QString CommandQuestion(Query& db, const QString& phrase) {
     QString bracketsReplaced = phrase;
@@ -28,6 +24,12 @@ QString CommandQuestion(Query& db, const QString& phrase) {
 }
 
 }  // namespace
+
+// CHAR_LENGTH, not "= ''": a comparison with '' ignores trailing blanks, and a flag of blanks is
+// kept as it is.
+QString OrNoColumn(const QString& column) {
+    return "IF(CHAR_LENGTH(" + column + ") = 0, 'NO', " + column + ")";
+}
 
 void SaveInputContext(Engine& engine) {
     Request& r = engine.state.request;
@@ -43,26 +45,18 @@ void SaveInputContext(Engine& engine) {
 
     const QString phrase = work.toUpper();
     Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
-        db.execute(
-            "INSERT INTO lastphrase_user (user, phrase, teacher, contextual, mmas_question, "
-            "mmas_answer, original_question, interface_type) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-            {r.UserKey, phrase, "NO", "NO", "QUENMARK", "TALVANE", "QUENMARK TALVANE",
-             r.InputCategory});
-    } else {
-        const QVariantList kept = {db.field("index"),
-                                   r.UserKey,
-                                   phrase,
-                                   OrNo(db.field("teacher")),
-                                   OrNo(db.field("contextual")),
-                                   db.field("mmas_question"),
-                                   db.field("mmas_answer")};
-        db.execute(
-            "REPLACE INTO lastphrase_user (`index`, user, phrase, teacher, contextual, "
-            "mmas_question, mmas_answer, original_question, interface_type) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            kept + QVariantList{CommandQuestion(db, phrase), r.InputCategory});
-    }
+    // One statement either adds the user's first record or rewrites his phrase on the one he
+    // has, keeping the teaching columns ("NO" for an empty flag).
+    const QString commandQuestion = CommandQuestion(db, phrase);
+    db.execute(
+        "INSERT INTO lastphrase_user (`index`, user, phrase, teacher, contextual, "
+        "mmas_question, mmas_answer, original_question, interface_type) SELECT (SELECT "
+        "`index` FROM lastphrase_user WHERE user=? LIMIT 1), ?, ?, 'NO', 'NO', 'QUENMARK', "
+        "'TALVANE', 'QUENMARK TALVANE', ? ON DUPLICATE KEY UPDATE user=VALUES(user), "
+        "phrase=VALUES(phrase), teacher=" +
+            OrNoColumn("teacher") + ", contextual=" + OrNoColumn("contextual") +
+            ", original_question=?, interface_type=VALUES(interface_type)",
+        {r.UserKey, r.UserKey, phrase, r.InputCategory, commandQuestion});
     ConsoleLine(engine, "A.I. > Saved users " + r.UserNick + " input context.");
 }
 
@@ -72,18 +66,12 @@ void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
     phrase.remove('"');
     ApplyInOrder(phrase, {{u"  ?", u"?"}, {u" ?", u"?"}});
     DetailLine(engine, "A.I. > Saving " + name + " output context..");
-    Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {userKey}) == 0) {
-        db.execute(
-            "INSERT INTO lastphrase_ai (user, phrase, unanswered, answered, dialogcount, "
-            "unknowns) VALUES (?, ?, ?, ?, ?, ?)",
-            {userKey, phrase, "0", "0", "0", "0"});
-    } else {
-        db.execute(
-            "REPLACE INTO lastphrase_ai (`index`, user, phrase, unanswered, answered, "
-            "dialogcount, unknowns) VALUES (?, ?, ?, ?, ?, ?, ?)",
-            {db.field("index"), userKey, phrase, db.field("unanswered"), db.field("answered"),
-             db.field("dialogcount"), db.field("unknowns")});
-    }
+    // One statement either adds the user's first record or rewrites the phrase on the one he
+    // has, keeping his counters.
+    engine.db.execute(
+        "INSERT INTO lastphrase_ai (`index`, user, phrase, unanswered, answered, dialogcount, "
+        "unknowns) SELECT (SELECT `index` FROM lastphrase_ai WHERE user=? LIMIT 1), ?, ?, '0', "
+        "'0', '0', '0' ON DUPLICATE KEY UPDATE user=VALUES(user), phrase=VALUES(phrase)",
+        {userKey, userKey, phrase});
     DetailLine(engine, "A.I. > Saved " + name + " output context.");
 }

@@ -119,15 +119,12 @@ void SaveUnsolved(Engine& engine) {
     ConsoleLine(engine, "A.I. > Updating unsolved data..");
     Query& db = engine.db;
     const QVariantList values = {r.UserKey, upper, s.clock.DateText, s.clock.TimeText};
-    if (db.open("SELECT * FROM unsolved_data WHERE phrase=? LIMIT 1", {r.WorkPhrase}) == 0) {
-        db.execute(
-            "INSERT INTO unsolved_data (user, phrase, date_said, time_said) VALUES (?, ?, ?, ?)",
-            values);
-    } else {
-        db.execute(
-            "REPLACE INTO unsolved_data (`index`, user, phrase, date_said, time_said) "
-            "VALUES (?, ?, ?, ?, ?)",
-            QVariantList{db.field("index")} + values);
-    }
+    // One statement either adds the phrase or rewrites who said it last and when.
+    db.execute(
+        "INSERT INTO unsolved_data (`index`, user, phrase, date_said, time_said) SELECT (SELECT "
+        "`index` FROM unsolved_data WHERE phrase=? LIMIT 1), ?, ?, ?, ? ON DUPLICATE KEY UPDATE "
+        "user=VALUES(user), phrase=VALUES(phrase), date_said=VALUES(date_said), "
+        "time_said=VALUES(time_said)",
+        QVariantList{r.WorkPhrase} + values);
     ConsoleLine(engine, "A.I. > Updated unsolved data.");
 }

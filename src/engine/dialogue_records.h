@@ -23,6 +23,9 @@ enum class OutputContextForm { Basic, Mmas };
 void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
                        OutputContextForm form);
 
+// A flag column of lastphrase_user as a statement writes it back: "NO" when it is empty.
+QString OrNoColumn(const QString& column);
+
 // The counter `column` of the row the query stands on. Empty reads as 0; so does a text that is
 // no number (an old or hand-edited brain), with a detailed console line, so that one bad cell
 // does not end every cycle of its user.

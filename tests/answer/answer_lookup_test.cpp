@@ -165,8 +165,7 @@ TEST_F(Lookup, AVeryLongStoredPatternIsStillAnAdvancedMatch) {
     teach("interface_s", stored, " LONG ");
     teach("interface_s", "%WHAT%TIME%", " SHORT ");
     EXPECT_EQ(lookUp("WHAT IS THE TIME NOW"), " LONG ");
-    EXPECT_TRUE(
-        logged("A.I. > Answer found with ADM (algorithm: A). Answer efficiency: 5% - 50%"));
+    EXPECT_TRUE(logged("A.I. > Answer found with ADM (algorithm: A). Answer efficiency: 5% - 50%"));
     EXPECT_TRUE(request().AdmMatch);
 }
 
@@ -199,6 +198,18 @@ TEST_F(Lookup, HitIsKeptAsTheUsersOriginalQuestion) {
                     "interface_type='interface_s'",
                     {"Owner"}),
               1);
+
+    // An empty phrase is filled in; where public messages are answered the phrase becomes the
+    // question's words.
+    brain.db().execute("UPDATE lastphrase_user SET phrase='', teacher=' '");
+    lookUp("HELLO");
+    EXPECT_EQ(value("SELECT * FROM lastphrase_user WHERE user=?", {"Owner"}, "phrase"),
+              "QUENMARK TALVANE");
+    EXPECT_EQ(value("SELECT * FROM lastphrase_user WHERE user=?", {"Owner"}, "teacher"), " ");
+    settings().answerOnPublicMessages = true;
+    lookUp("HELLO");
+    EXPECT_EQ(value("SELECT * FROM lastphrase_user WHERE user=?", {"Owner"}, "phrase"), "HELLO");
+    EXPECT_EQ(count("SELECT * FROM lastphrase_user"), 1);
 }
 
 TEST_F(Lookup, NoPhraseMakesAStatementFail) {

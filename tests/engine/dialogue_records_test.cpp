@@ -208,6 +208,43 @@ TEST_F(DialogueRecords, OutputContextKeepsTheCounters) {
     EXPECT_EQ(rows("lastphrase_ai"), 1);
 }
 
+// A record found under another spelling of the key is rewritten in place, under the key of now,
+// with what the statement does not set kept exactly (a flag of blanks is no empty flag).
+TEST_F(DialogueRecords, RecordsAreRewrittenInPlaceUnderTheKeyOfNow) {
+    const QString key = EncodeNick("anna");
+    exec(
+        "INSERT INTO lastphrase_user (`index`, user, phrase, teacher, contextual, mmas_question, "
+        "mmas_answer, original_question, interface_type) VALUES (7, ?, 'HI', ' ', '', 'Q', 'A', "
+        "'OLD', 'interface_q')",
+        {key.toUpper()});
+    exec(
+        "INSERT INTO lastphrase_ai (`index`, user, phrase, unanswered, answered, dialogcount, "
+        "unknowns) VALUES (8, ?, 'old', '1', '2', '3', ' 4')",
+        {key.toUpper()});
+    exec(
+        "INSERT INTO unsolved_data (`index`, user, phrase, date_said, time_said) VALUES (9, "
+        "'bob', 'Hello', '2000.1.1', '1:2:3')");
+    input("anna", "hello");
+    SaveInputContext(*engine);
+    SaveOutputContext(*engine, key, "Line", OutputContextForm::Basic);
+    SaveUnsolved(*engine);
+
+    EXPECT_EQ(select("SELECT * FROM lastphrase_user", {},
+                     {"index", "user", "phrase", "teacher", "contextual", "mmas_question",
+                      "mmas_answer", "original_question", "interface_type"}),
+              "7/" + key + "/HELLO/ /NO/Q/A//" + engine->state.request.InputCategory);
+    EXPECT_EQ(
+        select("SELECT * FROM lastphrase_ai", {},
+               {"index", "user", "phrase", "unanswered", "answered", "dialogcount", "unknowns"}),
+        "8/" + key + "/Line/1/2/3/ 4");
+    EXPECT_EQ(
+        select("SELECT * FROM unsolved_data", {},
+               {"index", "user", "phrase", "date_said", "time_said"}),
+        "9/" + key + "/HELLO/" + engine->state.clock.DateText + '/' + engine->state.clock.TimeText);
+    for (const char* table : {"lastphrase_user", "lastphrase_ai", "unsolved_data"})
+        EXPECT_EQ(rows(table), 1) << table;
+}
+
 // ---- training notices ----
 
 TEST_F(DialogueRecords, TrainingNoticesGoOnlyToUsersWhoAskedForThem) {
