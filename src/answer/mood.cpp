@@ -14,18 +14,16 @@ constexpr int kHighestScore = 15;
 // More positive definitions than negative ones by this much would make every user good.
 constexpr int kMostPositiveSurplus = 3;
 
-int RowCount(Query& db, const QString& table) {
-    db.open(QStringLiteral("SELECT COUNT(*) AS result FROM %1").arg(table));
-    return db.field("result").toInt();
-}
-
 // -1, 0 or +1: which kind of words the phrase holds more of. Both counts stay 0 while the lists
 // are not balanced.
 int PhraseCondition(Engine& engine) {
     Query& db = engine.db;
     const Request& r = engine.state.request;
-    const int positives = RowCount(db, "words_positive");
-    const int negatives = RowCount(db, "words_negative");
+    db.open(
+        "SELECT (SELECT COUNT(*) FROM words_positive) AS positives, (SELECT COUNT(*) FROM "
+        "words_negative) AS negatives");
+    const int positives = db.field("positives").toInt();
+    const int negatives = db.field("negatives").toInt();
     DetailLine(engine, "A.I. > Positive definitions in database: " + QString::number(positives));
     DetailLine(engine, "A.I. > Negative definitions in database: " + QString::number(negatives));
     int positive = 0, negative = 0;
@@ -88,10 +86,13 @@ void JudgeMood(Engine& engine) {
         db.execute("INSERT INTO users_personality (`user`, `injan`) VALUES (?, ?)",
                    {r.UserKey, "0"});
     } else {
-        const QString index = db.field("index");
         score = std::clamp(ReadCounter(engine, "injan") + condition, kLowestScore, kHighestScore);
-        db.execute("REPLACE users_personality (`index`, `user`, `injan`) VALUES (?, ?, ?)",
-                   {index, r.UserKey, QString::number(score)});
+        // A row that already holds what would be written is left alone: the write would store
+        // nothing new and still cost the server a log sync.
+        const QVariantList row = {db.field("index"), r.UserKey, QString::number(score)};
+        if (db.field("user") != r.UserKey || db.field("injan") != row[2].toString())
+            db.execute("REPLACE users_personality (`index`, `user`, `injan`) VALUES (?, ?, ?)",
+                       row);
     }
     r.Personality = PersonalityName(score);
     ConsoleLine(engine, "A.I. > Users " + r.UserNick + " personality: " + r.Personality);

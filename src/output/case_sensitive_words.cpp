@@ -21,11 +21,6 @@ QString Unspaced(QString spaced) {
     return spaced;
 }
 
-qint64 RowCount(Query& db, const QString& table) {
-    db.open(QStringLiteral("SELECT COUNT(*) as result FROM %1").arg(table));
-    return db.field("result").toLongLong();
-}
-
 // Every occurrence ignoring case, also where two occurrences share the blank between them.
 void ReplaceEveryFramed(QString& text, const QString& framed, const QString& by) {
     for (qsizetype at = text.indexOf(framed, 0, Qt::CaseInsensitive); at >= 0;
@@ -36,14 +31,13 @@ void ReplaceEveryFramed(QString& text, const QString& framed, const QString& by)
 // Asks the brain for one stored form after another while the work copy still matches one.
 // Each found form is cut out of the work copy; a pattern that matches without occurring
 // literally would come back for ever, so the asking also ends when the copy stays the same or
-// after as many rounds as the table has rows.
+// after as many rounds as the table has `rows`.
 enum class CutFromWork { First, Every };
 
 template <typename Apply>
-void RestoreFromTable(Engine& engine, QString& line, const QString& table, const QString& column,
-                      CutFromWork cut, Apply apply) {
+void RestoreFromTable(Engine& engine, QString& line, const QString& table, qint64 rows,
+                      const QString& column, CutFromWork cut, Apply apply) {
     Query& db = engine.db;
-    const qint64 rows = RowCount(db, table);
     const QString find =
         QStringLiteral("SELECT * FROM %1 WHERE ? RLIKE UPPER(%2) LIMIT 1").arg(table, column);
     QString work = Spaced(line.toUpper());
@@ -69,7 +63,14 @@ void RestoreFromTable(Engine& engine, QString& line, const QString& table, const
 
 void RestoreCaseSensitiveWords(Engine& engine, QString& line) {
     DetailLine(engine, "A.I. > Looking for case sensitive word(s).");
-    RestoreFromTable(engine, line, "words_css", "words", CutFromWork::First,
+    // Restoring reads the tables only, so both are counted at once.
+    Query& db = engine.db;
+    db.open(
+        "SELECT (SELECT COUNT(*) FROM words_css) AS groups, (SELECT COUNT(*) FROM words_cs) AS "
+        "words");
+    const qint64 groups = db.field("groups").toLongLong();
+    const qint64 words = db.field("words").toLongLong();
+    RestoreFromTable(engine, line, "words_css", groups, "words", CutFromWork::First,
                      [&](QString& spaced, const QString& group) {
                          const qsizetype at = spaced.indexOf(group, 0, Qt::CaseInsensitive);
                          if (at >= 0) spaced.replace(at, group.size(), group);
@@ -77,7 +78,7 @@ void RestoreCaseSensitiveWords(Engine& engine, QString& line) {
                                                  group.trimmed());
                      });
     RestoreFromTable(
-        engine, line, "words_cs", "word", CutFromWork::Every,
+        engine, line, "words_cs", words, "word", CutFromWork::Every,
         [&](QString& spaced, const QString& word) {
             ReplaceEveryFramed(spaced, word, word);
             ConsoleLine(engine, "A.I. > Found and replaced case sensitive word: " + word.trimmed());

@@ -59,6 +59,25 @@ TEST_F(Mood, TheScoreStaysWithinItsEnds) {
     EXPECT_EQ(storedScore("Anna"), "14");
 }
 
+// A neutral phrase leaves the score as it is, yet a row that reads it in another form, or is
+// kept under another spelling of the key, is written back as the score and key of now.
+TEST_F(Mood, AnUnmovedScoreIsStillWrittenBackInItsPlainForm) {
+    const std::pair<QString, const char*> rows[] = {
+        {EncodeNick("Anna"), "03"},
+        {EncodeNick("Anna").toUpper(), "3"},
+        {EncodeNick("Anna"), "3"},
+    };
+    for (const auto& [user, injan] : rows) {
+        brain.db().execute("DELETE FROM users_personality");
+        brain.db().execute("INSERT INTO users_personality (user, injan) VALUES (?, ?)",
+                           {user, injan});
+        EXPECT_EQ(judge("HELLO"), "Good");
+        EXPECT_EQ(value("SELECT * FROM users_personality", {}, "user") + '/' + storedScore("Anna"),
+                  EncodeNick("Anna") + "/3")
+            << injan;
+    }
+}
+
 TEST_F(Mood, MorePositiveWordsMoveUpMoreNegativeDownEqualCountsStay) {
     positives({"GREAT", "NICE"});
     negatives({"AWFUL"});
