@@ -121,13 +121,7 @@ TEST_F(DialogueRecords, AChannelMessageNotAddressedLeavesTheRecordsAlone) {
     engine->state.settings.processPublicMessages = false;
     input("anna", "EARLIER");
     SaveInputContext(*engine);
-    TInput message;
-    message.TargetKind = 1;
-    message.UserNick = "anna";
-    message.ReplyTarget = "#qivo";
-    message.OriginalPhrase = "nice weather";
-    message.UpperPhrase = "NICE WEATHER";
-    runCycle(message);
+    runCycle(ChannelMessage("anna", "#qivo", "nice weather"));
     EXPECT_EQ(userRow("lastphrase_user", "anna", {"phrase"}), "EARLIER");
     EXPECT_EQ(counters("anna"), "<none>");
     EXPECT_FALSE(engine->state.dialogue.hasRow);

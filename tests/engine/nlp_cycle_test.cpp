@@ -209,13 +209,7 @@ TEST_F(CycleJumps, VersionBannerAnswersEvenBeforePrivileges) {
 
 TEST_F(CycleJumps, UnansweredChannelMessageGetsNoUnknownAnswer) {
     engine->state.settings.processPublicMessages = true;
-    TInput input;
-    input.TargetKind = 1;
-    input.UserNick = "anna";
-    input.ReplyTarget = "#qivo";
-    input.OriginalPhrase = "nice weather";
-    input.UpperPhrase = "NICE WEATHER";
-    runCycle(input);
+    runCycle(ChannelMessage("anna", "#qivo", "nice weather"));
     EXPECT_TRUE(reached("LookupAnswer"));
     EXPECT_FALSE(logged());
     EXPECT_TRUE(fakes.console.lines.contains("A.I. > Processing public message.."));

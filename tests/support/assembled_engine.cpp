@@ -19,3 +19,13 @@ void EnqueueInput(Engine& engine, const TInput& input) {
         EnqueueIrcInput(engine, input);
     }
 }
+
+TInput ChannelMessage(const QString& nick, const QString& channel, const QString& phrase) {
+    TInput message;
+    message.TargetKind = 1;
+    message.UserNick = nick;
+    message.ReplyTarget = channel;
+    message.OriginalPhrase = phrase;
+    message.UpperPhrase = phrase.toUpper();
+    return message;
+}

@@ -19,5 +19,8 @@ struct AssembledEngine {
     std::unique_ptr<Delivery> delivery;
 };
 
+// A channel message of `nick` that does not address the character.
+TInput ChannelMessage(const QString& nick, const QString& channel, const QString& phrase);
+
 // Queues the input the way its kind arrives: the owner's local phrase or an IRC message.
 void EnqueueInput(Engine& engine, const TInput& input);
