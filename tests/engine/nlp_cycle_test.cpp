@@ -243,18 +243,21 @@ TEST_F(EngineFixture, ACycleShowsItsLinesInOrderAndColours) {
     const qsizetype start = lines.indexOf("A.I. > NLP started.");
     ASSERT_GE(start, 1);
     EXPECT_TRUE(lines[start - 1].startsWith(QString(100, '_') + "  2026.12.09 12:00:00"));
-    const QStringList milestones = {"A.I. > Processing smart input correction..",
-                                    "A.I. > Finished smart input correction.",
-                                    "A.I. > Processing brain interface section..",
-                                    "A.I. > Answer not found.",
-                                    "A.I. > Answering with the event \"On Dialog Start\".",
-                                    "A.I. > NLP finished."};
+    const QStringList milestones = {
+        "A.I. > Processing smart input correction..",
+        "A.I. > Finished smart input correction.",
+        "A.I. > Processing brain interface section..",
+        "A.I. > Answer not found.",
+        "A.I. > Answering with the event \"On Unknown Answer - Standard Level 1\".",
+        "A.I. > NLP finished.",
+        "A.I. > Updated unsolved data."};
     qsizetype at = start;
     for (const QString& milestone : milestones) {
         at = lines.indexOf(milestone, at + 1);
         ASSERT_GT(at, start) << "missing or out of order: " << milestone.toStdString();
     }
-    EXPECT_EQ(lines.last(), "A.I. > NLP finished.");
+    // An input left without an answer is stored as unsolved once the cycle has finished.
+    EXPECT_EQ(lines.last(), "A.I. > Updated unsolved data.");
     EXPECT_EQ(fakes.console.colours, (std::vector{ConsoleColour::Red, ConsoleColour::Lime}));
 }
 
