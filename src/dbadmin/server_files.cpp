@@ -50,10 +50,12 @@ QStringList CommonScript(const ServerPaths& p, const QString& brain, int port) {
         "installed (Debian package mariadb-server-core).\"",
         "    mkdir -p \"$DATA\" \"$TMPDIR_DB\" || fail \"cannot create $DATA.\"",
         "    user_opt=; [ \"$(id -u)\" = 0 ] && user_opt=--user=root",
-        "    if ! mariadb-install-db --no-defaults --datadir=\"$DATA\" $user_opt "
-        "--auth-root-authentication-method=socket --auth-root-socket-user=\"$ME\" "
+        "    # Its own temporary folder: two installs sharing /tmp can remove each other's "
+        "temporary tables.",
+        "    if ! mariadb-install-db --no-defaults --datadir=\"$DATA\" --tmpdir=\"$TMPDIR_DB\" "
+        "$user_opt --auth-root-authentication-method=socket --auth-root-socket-user=\"$ME\" "
         "--skip-test-db >\"$LOG\" 2>&1; then",
-        "        tail -n 5 \"$LOG\" >&2; rm -rf \"$DATA\"",
+        "        grep -m 5 'ERROR' \"$LOG\" >&2 || tail -n 5 \"$LOG\" >&2; rm -rf \"$DATA\"",
         "        fail \"cannot initialise the data folder $DATA (is the disk full?).\"",
         "    fi",
         "}",
