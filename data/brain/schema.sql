@@ -16,7 +16,8 @@ CREATE TABLE IF NOT EXISTS interface_s (
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   KEY question (question(255)),
   KEY owner (owner(190))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
+-- The live checksum (copied by LIKE) tells the program's copy of the questions when to reread.
 
 CREATE TABLE IF NOT EXISTS interface_q LIKE interface_s;
 

@@ -1,6 +1,8 @@
 #include "answer_lookup.h"
 
+#include "interface_index.h"
 #include "interface_table.h"
+#include "lookup_conditions.h"
 #include "original_question.h"
 #include "question_pattern.h"
 
@@ -15,18 +17,6 @@
 namespace {
 
 const QString kContextMarker = QStringLiteral("0Y1Z0X1Y");
-
-// A search condition with its bound values.
-struct Condition {
-    QString sql;
-    QVariantList params;
-};
-
-Condition operator+(Condition a, const Condition& b) {
-    a.sql += b.sql;
-    a.params += b.params;
-    return a;
-}
 
 struct Try {
     QChar label;
@@ -46,139 +36,62 @@ const Try kAdm[] = {
     {'C', "A.I. > Answer found with ADM (algorithm: C). Answer efficiency: 5% - 20%"},
     {'D', "A.I. > Answer found with ADM (algorithm: D). Answer efficiency: 5% - 20%"},
 };
-constexpr qsizetype kTries = 5;
 
-// Characters with a meaning in the server's regular expressions. Text without them matches
-// (RLIKE) exactly where it occurs literally, and can never make a statement fail.
-bool HasRegexSpecials(const QString& text) {
-    static const QString special = QStringLiteral("\\^$.|?*+()[]{}");
-    for (const QChar c : text)
-        if (special.contains(c)) return true;
-    return false;
-}
-
-// A statement that ranks every row it finds by the try that would have found it: the lowest
-// rank wins, ties at random. A rank is the try's number times this step; within the ranks of
-// a longest-first try, longer questions come first. The step is one more than the longest
-// question a MEDIUMTEXT column holds, in bytes.
-constexpr qint64 kLongestQuestion = 16777215;
-constexpr qint64 kRankStep = kLongestQuestion + 1;
-QString Rank(int tryNumber) {
-    return QString::number(tryNumber * kRankStep);
+// "`index` IN (...)" over the keys. The list is padded to a power of two with its first key, so
+// that the few statement texts it makes are prepared once each.
+Condition KeyIn(const QList<quint32>& keys) {
+    Condition in{"`index` IN (?", {keys.first()}};
+    qsizetype size = 1;
+    while (size < keys.size())
+        size *= 2;
+    for (qsizetype i = 1; i < size; ++i) {
+        in.sql += ", ?";
+        in.params << keys[i < keys.size() ? i : 0];
+    }
+    in.sql += ")";
+    return in;
 }
 
 // The tries of one lookup. Each try of the first pass (A to E) and of advanced data matching
 // (ADM A to D) is a SELECT with "ORDER BY RAND() LIMIT 1" (ADM A and B: longest stored question
-// first) on the interface table; the first try that returns a row wins. A to D search by
-// category, daytime and personality, less of them each time, with the same match clause M;
-// E asks only for the match. Read one by one, every try reads the whole table again, so the
-// tries are asked together where that returns the same row: one statement finds the rows of all
-// tries and ranks each row by the first try that has it.
+// first) on the interface table; the first try that returns a row wins. Read one by one, every
+// try reads the whole table again, so the tries are asked together where that returns the same
+// row: one statement finds the rows of all tries and ranks each row by the first try that has
+// it. Where the table's index can name every row a statement could find, the statement reads
+// only those.
 struct Lookup {
     Engine& e;
     QString table;
-    QString pattern;
+    LookupConditions c;
+    const InterfaceIndex* index;
 
     const Request& r() const { return e.state.request; }
-    bool mwrSetting() const { return e.state.settings.enableMixedWordRecognition; }
-
-    Condition lengthClause() const {
-        return {" AND CHAR_LENGTH(question) = CHAR_LENGTH(?)", {pattern}};
-    }
-
-    // M: the phrase itself, or with mixed words each of its words anywhere in the question.
-    Condition match(bool mwr) const {
-        if (!mwr) return {" AND question=?", {pattern.toUpper()}};
-        Condition words;
-        for (const QString& word : pattern.split('%', Qt::SkipEmptyParts)) {
-            words.sql += " AND question RLIKE ?";
-            words.params << word;
-        }
-        return words;
-    }
-
-    // Try E. Mixed-word recognition that does not apply (a contextual phrase) asks for the
-    // phrase itself.
-    Condition simpleMatch(bool mwr) const {
-        const QString upper = pattern.toUpper();
-        const Condition head{mwrSetting() && !mwr ? "question=?" : "question RLIKE ?", {upper}};
-        return head + lengthClause() + (mwr ? match(true) : Condition{});
-    }
+    bool mwrSetting() const { return c.mwrSetting; }
+    const QString& pattern() const { return c.pattern; }
 
     // Tries A to E, each as its own statement, until one returns a row; returns its number,
     // -1 when none does. Used when the phrase holds characters special to regular expressions:
     // a pattern the server rejects then fails only the tries that use it.
     int firstPassOneByOne(bool mwr) {
-        const Request& q = r();
-        const Condition M = lengthClause() + match(mwr);
-        const Condition conditions[] = {
-            Condition{"category=? AND daylight_time=? AND personality=?",
-                      {q.Category, q.Daytime, q.Personality}} +
-                M,
-            Condition{"category=? AND daylight_time=?", {q.Category, q.Daytime}} + M,
-            Condition{"category=? AND personality=?", {q.Category, q.Personality}} + M,
-            Condition{"category=?", {q.Category}} + M,
-            simpleMatch(mwr),
-        };
-        for (int i = 0; i < kTries; ++i)
-            if (e.db.open(DrawnRowStatement(table, conditions[i].sql), conditions[i].params) > 0)
-                return i;
+        const QList<Condition> tries = c.firstPassTries(mwr);
+        for (int i = 0; i < tries.size(); ++i)
+            if (e.db.open(DrawnRowStatement(table, tries[i].sql), tries[i].params) > 0) return i;
         return -1;
     }
 
-    // Tries A to E in one statement. A to D share the match and differ only in the category,
-    // daytime and personality they ask for, so a row found by the match with the category is
-    // ranked by which of these it has; without the category it can only be E's. Without mixed
-    // words the match is the phrase itself, which E (equal length and containment) asks for
-    // too: the index on the question then finds every candidate.
-    Condition firstPassRanked(bool mwr, Condition& where) const {
-        const Request& q = r();
-        const Condition shared =
-            Condition{"CHAR_LENGTH(question) = CHAR_LENGTH(?)", {pattern}} + match(mwr);
-        where = shared;
-        if (!(mwrSetting() && !mwr)) {
-            // E's own condition beyond the shared ones; contextual E asks for nothing more.
-            where = where + Condition{" AND (category=? OR question RLIKE ?)",
-                                      {q.Category, pattern.toUpper()}};
+    // Runs a ranked statement, over the rows the index names for the mixed-word first pass
+    // and advanced data matching as asked; returns the number of the try that found the row,
+    // -1 for none.
+    int findRanked(const Condition& rank, Condition where, bool mixedWords, bool adm) {
+        const auto keys = index ? index->candidates(pattern(), mixedWords, adm) : std::nullopt;
+        if (keys) {
+            if (keys->isEmpty()) return -1;
+            where = KeyIn(*keys) + Condition{" AND (", {}} + where + Condition{")", {}};
         }
-        return {"CASE WHEN category=? AND daylight_time=? AND personality=? THEN " + Rank(0) +
-                    " WHEN category=? AND daylight_time=? THEN " + Rank(1) +
-                    " WHEN category=? AND personality=? THEN " + Rank(2) +
-                    " WHEN category=? THEN " + Rank(3) + " ELSE " + Rank(4) + " END",
-                {q.Category, q.Daytime, q.Personality, q.Category, q.Daytime, q.Category,
-                 q.Personality, q.Category}};
-    }
-
-    // ADM A to D in one statement. A and B take the stored question as a LIKE pattern over the
-    // phrase (a question of two words at least), longest first; C and D the phrase as a pattern
-    // over non-contextual stored questions (a phrase of two words at least). A and C ask for the
-    // category as well.
-    Condition admRanked(Condition& where) const {
-        const QString& C = r().Category;
-        const Condition storedAsPattern{
-            "? LIKE question COLLATE utf8mb4_bin AND "
-            "LENGTH(question) - LENGTH(REPLACE(question, '%', '')) > 2",
-            {pattern}};
-        const Condition phraseAsPattern{
-            "question COLLATE utf8mb4_bin LIKE ? AND question NOT RLIKE '0Y1Z0X1Y' AND "
-            "question NOT RLIKE '1Y0Z1X0Y' AND LENGTH(?) - LENGTH(REPLACE(?, '%', '')) > 2",
-            {pattern, pattern, pattern}};
-        where = Condition{"(", {}} + storedAsPattern + Condition{") OR (", {}} + phraseAsPattern +
-                Condition{")", {}};
-        return Condition{"CASE WHEN ", {}} + storedAsPattern +
-               Condition{" THEN IF(category=?, " + Rank(kTries) + ", " + Rank(kTries + 1) + ") + " +
-                             QString::number(kLongestQuestion) +
-                             " - LENGTH(question) ELSE IF(category=?, " + Rank(kTries + 2) + ", " +
-                             Rank(kTries + 3) + ") END",
-                         {C, C}};
-    }
-
-    // Runs a ranked statement; returns the number of the try that found the row, -1 for none.
-    int findRanked(const Condition& rank, const Condition& where) {
         if (e.db.open(DrawnRowStatement(table, where.sql, rank.sql), rank.params + where.params) ==
             0)
             return -1;
-        return int(e.db.field("draw_rank").toLongLong() / kRankStep);
+        return TryOfRank(e.db.field("draw_rank").toLongLong());
     }
 
     // Whether advanced data matching may follow a first pass that found nothing; with `tell`,
@@ -193,7 +106,7 @@ struct Lookup {
                                    : "A.I. > ADM is not allowed on public messages.");
             if (!s.allowAdmOnPublicMessages) return false;
         }
-        return !pattern.contains('%' + kContextMarker + '%');
+        return !pattern().contains('%' + kContextMarker + '%');
     }
 
     // The trace line of a pass: its head and one label for every further try it reached.
@@ -211,35 +124,35 @@ struct Lookup {
         const bool adm = withAdm && admAllowed(false);
         bool admAsked = false;
         int found;
-        if (HasRegexSpecials(pattern)) {
+        if (HasRegexSpecials(pattern())) {
             found = firstPassOneByOne(mwr);
         } else {
             Condition where;
-            Condition rank = firstPassRanked(mwr, where);
+            Condition rank = c.firstPassRanked(mwr, where);
             if (mwr && adm) {
                 // Mixed words read the whole table anyway; reading it once more for ADM would
                 // cost as much again, so ADM's rows are ranked after the first pass's.
                 Condition admWhere;
-                const Condition admRank = admRanked(admWhere);
+                const Condition admRank = c.admRanked(admWhere);
                 rank = Condition{"IF(", {}} + where + Condition{", ", {}} + rank +
                        Condition{", ", {}} + admRank + Condition{")", {}};
                 where = Condition{"(", {}} + where + Condition{") OR ", {}} + admWhere;
                 admAsked = true;
             }
-            found = findRanked(rank, where);
+            found = findRanked(rank, where, mwr, admAsked);
         }
-        const bool firstHit = found >= 0 && found < kTries;
+        const bool firstHit = found >= 0 && found < kFirstPassTries;
         trace("A.I. > Analysing interface data with " + QString(mwrSetting() ? "MWR" : "STD") +
                   (contextPass ? " + CTXT" : "") + " (algorithm: A)",
-              kFirstPass, firstHit ? found : kTries - 1);
+              kFirstPass, firstHit ? found : kFirstPassTries - 1);
         if (firstHit) return kFirstPass[found].hitLine;
         if (!withAdm || !admAllowed(true)) return {};
         if (!admAsked) {
             Condition where;
-            const Condition rank = admRanked(where);
-            found = findRanked(rank, where);
+            const Condition rank = c.admRanked(where);
+            found = findRanked(rank, where, false, true);
         }
-        const int reached = found < 0 ? int(std::size(kAdm)) - 1 : found - kTries;
+        const int reached = found < 0 ? int(std::size(kAdm)) - 1 : found - kFirstPassTries;
         trace("A.I. > Analysing interface data with ADM (algorithm: A)", kAdm, reached);
         if (found < 0) return {};
         byAdm = true;
@@ -249,23 +162,29 @@ struct Lookup {
 
 }  // namespace
 
-void LookupAnswer(Engine& engine) {
+void LookupAnswer(Engine& engine, InterfaceIndexes& indexes) {
     Request& r = engine.state.request;
+    const Settings& s = engine.state.settings;
     ConsoleLine(engine, "A.I. > Processing brain interface section..");
     if (!engine.state.settings.clearLogTextsBeforeEachNlp) ConsoleLine(engine, "");
     r.Answered = false;
     r.AdmMatch = false;
     r.DatabaseMatch = false;
 
-    Lookup lookup{engine, InterfaceTable(r.InputCategory), QuestionPattern(r.WorkPhrase)};
-    const bool plain = !lookup.pattern.contains('%' + kContextMarker + '%');
-    const qsizetype marker = lookup.pattern.indexOf(kContextMarker);
+    const QString table = InterfaceTable(r.InputCategory);
+    // Only the mixed-word first pass and advanced data matching read the whole table.
+    const bool indexed = s.enableMixedWordRecognition || s.enableAdvancedDataMatching;
+    Lookup lookup{engine, table,
+                  LookupConditions{r, QuestionPattern(r.WorkPhrase), s.enableMixedWordRecognition},
+                  indexed ? indexes.current(engine.db, table) : nullptr};
+    const bool plain = !lookup.pattern().contains('%' + kContextMarker + '%');
+    const qsizetype marker = lookup.pattern().indexOf(kContextMarker);
 
     bool byAdm = false;
     QString hit = lookup.pass(plain, false, true, byAdm);
     if (hit.isEmpty() && marker >= 0) {
         ConsoleLine(engine, "A.I. > Changing context matching rules..");
-        lookup.pattern.truncate(marker);
+        lookup.c.pattern.truncate(marker);
         hit = lookup.pass(false, true, false, byAdm);
     }
     if (hit.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "answer/answer_owner.h"
 #include "answer/context_keywords.h"
 #include "answer/dialogue_state.h"
+#include "answer/interface_index.h"
 #include "answer/mood.h"
 #include "answer/phrase_rules.h"
 #include "answer/public_gate.h"
@@ -25,6 +26,8 @@
 #include "teach/response_teaching.h"
 #include "teach/synonym_teaching.h"
 #include "teach/word_lists.h"
+
+#include <memory>
 
 void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.ClassifyDaytime = ClassifyDaytime;
@@ -59,7 +62,9 @@ void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.ErasePositiveWords = ErasePositiveWords;
     stages.EraseNegativeWords = EraseNegativeWords;
     stages.ExpandAdmQuestion = ExpandAdmQuestion;
-    stages.LookupAnswer = LookupAnswer;
+    stages.LookupAnswer = [indexes = std::make_shared<InterfaceIndexes>()](Engine& engine) {
+        LookupAnswer(engine, *indexes);
+    };
     stages.PublicAnswerGate = PublicAnswerGate;
     stages.PrepareEventMessage = PrepareEventMessage;
     stages.PrepareDelivery = PrepareDelivery;

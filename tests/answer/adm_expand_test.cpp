@@ -20,7 +20,7 @@ TEST_F(AdmExpand, WidensAStoredOneWordQuestionForAdvancedMatching) {
 
     // Now advanced data matching finds the word inside a longer phrase.
     input("WELL HELLO THERE");
-    LookupAnswer(*engine);
+    LookupAnswer(*engine, indexes);
     EXPECT_EQ(request().OutputPhrase, " HI THERE ");
     EXPECT_TRUE(request().AdmMatch);
 }

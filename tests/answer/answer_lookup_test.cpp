@@ -13,7 +13,7 @@ class Lookup : public StageFixture {
     // Looks the phrase up as a local standard phrase; returns the answer found, empty on a miss.
     QString lookUp(const QString& phrase, int kind = 0) {
         input(phrase, "Owner", kind);
-        LookupAnswer(*engine);
+        LookupAnswer(*engine, indexes);
         return request().Answered ? request().OutputPhrase : QString();
     }
     bool logged(const QString& line) const { return consoleLines().contains(line); }
@@ -81,7 +81,7 @@ TEST_F(Lookup, TheInterfaceTableOfTheClassificationIsSearched) {
     teach("interface_q", "%WHAT%TIME%IS%IT%", " NOON ");
     EXPECT_EQ(lookUp("WHAT TIME IS IT"), "");
     input("WHAT TIME IS IT").InputCategory = "interface_q";
-    LookupAnswer(*engine);
+    LookupAnswer(*engine, indexes);
     EXPECT_EQ(request().OutputPhrase, " NOON ");
 }
 
@@ -393,7 +393,7 @@ TEST_F(LookupEquivalence, AskingTheTriesTogetherFindsWhatTheyFindOneByOne) {
                                  .toStdString());
                 input(phrase);
                 const Reference expected = reference(phrase);
-                LookupAnswer(*engine);
+                LookupAnswer(*engine, indexes);
                 if (expected.hitLine.isEmpty()) {
                     EXPECT_FALSE(request().Answered);
                     continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answer/interface_index.h"
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
 #include "engine/cycle_parts.h"
@@ -20,6 +21,8 @@ class StageFixture : public EngineFixture {
     }
 
     Settings& settings() { return engine->state.settings; }
+    // The copies of the stored questions that the answer lookup keeps between inputs.
+    InterfaceIndexes indexes;
     Request& request() { return engine->state.request; }
 
     // A fresh request of `nick` as it reaches the stages after normalisation.

@@ -172,7 +172,7 @@ TEST_F(Teaching, AwkwardCharactersAreStoredAsTheyAreAndFoundAgain) {
         EXPECT_EQ(answersTo(pattern), QStringList{AnswerForm(text)});
 
         input(text, kNick, 3);
-        LookupAnswer(*engine);
+        LookupAnswer(*engine, indexes);
         EXPECT_EQ(request().OutputPhrase, AnswerForm(text));
 
         command(QString("##") + text);

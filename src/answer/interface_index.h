@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Query;
+
+// A copy of the stored questions of one interface table, kept to tell a lookup which rows it
+// can possibly find. The mixed-word first pass and advanced data matching test every row of the
+// table; handing the server only the rows named here returns the same rows from a handful. The
+// server still applies the full conditions, so the copy only has to name every row they could
+// find; where it cannot be sure of that, it names none and the lookup asks the whole table.
+class InterfaceIndex {
+  public:
+    // Brings the copy up to date with the table; false when the table keeps no live checksum,
+    // and so no change could be noticed.
+    bool refresh(Query& db, const QString& table);
+    // The keys of every row that the mixed-word first pass (`mixedWords`) or advanced data
+    // matching (`adm`) could find for the question pattern, sorted; nothing when the copy
+    // cannot tell, or would name too many rows to help.
+    std::optional<QList<quint32>> candidates(const QString& pattern, bool mixedWords,
+                                             bool adm) const;
+
+  private:
+    struct Row {
+        quint32 key;
+        QString question;
+        QString folded;
+    };
+    void rebuild(Query& db, const QString& table);
+    bool mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const;
+    bool admRows(const QString& pattern, QList<qsizetype>& rows) const;
+
+    QStringList signature_;
+    QList<Row> rows_;
+    QHash<qsizetype, QList<qsizetype>> byLength_;
+    QHash<QString, QList<qsizetype>> byWord_;
+    QHash<QString, QList<qsizetype>> byLongestWord_;
+    QList<qsizetype> alwaysPatterns_;
+};
+
+// The copies of both interface tables.
+class InterfaceIndexes {
+  public:
+    // The table's copy brought up to date, or null when the table keeps no live checksum.
+    InterfaceIndex* current(Query& db, const QString& table);
+
+  private:
+    QHash<QString, InterfaceIndex> tables_;
+};

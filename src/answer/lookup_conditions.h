@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+
+struct Request;
+
+// A search condition with its bound values.
+struct Condition {
+    QString sql;
+    QVariantList params;
+};
+Condition operator+(Condition a, const Condition& b);
+
+// The first pass has five tries (A to E), advanced data matching four more.
+constexpr int kFirstPassTries = 5;
+
+// The conditions one lookup asks of the interface table for a question pattern. A to D search
+// by category, daytime and personality, less of them each time, with the same match clause M;
+// E asks only for the match. ADM A and B take the stored question as a LIKE pattern over the
+// phrase, C and D the phrase as a pattern over the stored questions.
+struct LookupConditions {
+    const Request& r;
+    QString pattern;
+    bool mwrSetting;
+
+    // M: the phrase itself, or with mixed words each of its words anywhere in the question.
+    Condition match(bool mwr) const;
+    // Tries A to E, each on its own.
+    QList<Condition> firstPassTries(bool mwr) const;
+    // Tries A to E in one statement: fills `where` with the rows any of them finds and returns
+    // the rank of a row, the number of the first try that finds it times the rank step.
+    Condition firstPassRanked(bool mwr, Condition& where) const;
+    // ADM A to D in one statement, ranked after the first pass; longer stored questions first
+    // within A and B.
+    Condition admRanked(Condition& where) const;
+
+  private:
+    Condition lengthClause() const;
+    Condition simpleMatch(bool mwr) const;
+};
+
+// Whether the text holds characters with a meaning in the server's regular expressions. Text
+// without them matches (RLIKE) exactly where it occurs literally, and can never make a statement
+// fail.
+bool HasRegexSpecials(const QString& text);
+
+// The try that found a row, from the rank the ranked statements give it.
+int TryOfRank(qint64 rank);
