@@ -21,7 +21,7 @@ QString AsSent(const QString& text) {
 }
 
 // CHAR_LENGTH of valid text: one for every character, a surrogate pair being one.
-qsizetype CodePoints(const QString& text) {
+qsizetype CodePoints(QStringView text) {
     return text.size() -
            std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
 }
@@ -29,29 +29,33 @@ qsizetype CodePoints(const QString& text) {
 // Every character that a case-insensitive regular expression matches against an ASCII letter
 // becomes that lower-case letter: ASCII capitals, the Kelvin sign, the long s and the dotted and
 // dotless i. Others stay as they are and so can never equal ASCII text.
-QString FoldForAscii(const QString& text) {
-    QString folded = text;
-    for (QChar& c : folded) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            c = QChar(u + (u'a' - u'A'));
-        else if (u == u'\u212A')
-            c = u'k';
-        else if (u == u'\u017F')
-            c = u's';
-        else if (u == u'\u0130' || u == u'\u0131')
-            c = u'i';
-    }
-    return folded;
+char16_t FoldForAscii(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'A' && u <= u'Z') return char16_t(u + (u'a' - u'A'));
+    if (u == u'\u212A') return u'k';
+    if (u == u'\u017F') return u's';
+    if (u == u'\u0130' || u == u'\u0131') return u'i';
+    return u;
 }
 
-bool IsAscii(const QString& text) {
+// Whether the text holds the folded needle once both are folded.
+bool ContainsFolded(QStringView text, QStringView foldedNeedle) {
+    for (qsizetype at = 0; at + foldedNeedle.size() <= text.size(); ++at) {
+        qsizetype i = 0;
+        while (i < foldedNeedle.size() && FoldForAscii(text[at + i]) == foldedNeedle[i])
+            ++i;
+        if (i == foldedNeedle.size()) return true;
+    }
+    return false;
+}
+
+bool IsAscii(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // LIKE's other wildcard and its escape character: a pattern holding them is left to the server.
-bool HasLikeSpecials(const QString& text) {
-    return text.contains('_') || text.contains('\\');
+bool HasLikeSpecials(QStringView text) {
+    return text.contains(u'_') || text.contains(u'\\');
 }
 
 // Whether `subject` matches `pattern` as LIKE does under a binary collation, for a pattern whose
@@ -74,9 +78,14 @@ bool LikeMatches(QStringView subject, QStringView pattern) {
     return true;
 }
 
-QString LongestWord(const QString& pattern) {
-    QString longest;
-    for (const QString& word : pattern.split('%', Qt::SkipEmptyParts))
+// The words of a pattern: the non-empty pieces between its "%".
+QList<QStringView> Words(QStringView pattern) {
+    return pattern.split(u'%', Qt::SkipEmptyParts);
+}
+
+QStringView LongestWord(const QList<QStringView>& words) {
+    QStringView longest;
+    for (const QStringView word : words)
         if (word.size() > longest.size()) longest = word;
     return longest;
 }
@@ -102,22 +111,23 @@ bool InterfaceIndex::refresh(Query& db, const QString& table) {
     return true;
 }
 
+// The word lists point into the questions the rows keep.
 void InterfaceIndex::rebuild(Query& db, const QString& table) {
     *this = InterfaceIndex{};
     rows_.reserve(db.open("SELECT `index`, question FROM " + table));
-    for (db.first(); !db.eof(); db.next()) {
-        const QString question = db.field("question");
-        const qsizetype at = rows_.size();
-        rows_.append({db.field("index").toUInt(), question, FoldForAscii(question)});
+    for (db.first(); !db.eof(); db.next())
+        rows_.append({db.field("index").toUInt(), db.field("question")});
+    for (qsizetype at = 0; at < rows_.size(); ++at) {
+        const QString& question = rows_[at].question;
         byLength_[CodePoints(question)].append(at);
-        const QStringList words = question.split('%', Qt::SkipEmptyParts);
-        for (const QString& word : words) {
+        const QList<QStringView> words = Words(question);
+        for (const QStringView word : words) {
             QList<qsizetype>& rows = byWord_[word];
             if (rows.isEmpty() || rows.last() != at) rows.append(at);
         }
         // Advanced data matching takes questions of three "%" and more as patterns.
-        if (question.count('%') <= 2) continue;
-        const QString longest = LongestWord(question);
+        if (question.count(u'%') <= 2) continue;
+        const QStringView longest = LongestWord(words);
         if (longest.isEmpty() || HasLikeSpecials(question))
             alwaysPatterns_.append(at);
         else
@@ -131,12 +141,16 @@ void InterfaceIndex::rebuild(Query& db, const QString& table) {
 bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const {
     if (HasRegexSpecials(pattern)) return false;
     QStringList needles;
-    for (const QString& word : pattern.split('%', Qt::SkipEmptyParts))
-        if (IsAscii(word)) needles << FoldForAscii(word);
+    for (const QStringView word : Words(pattern)) {
+        if (!IsAscii(word)) continue;
+        QString needle(word.size(), Qt::Uninitialized);
+        std::transform(word.begin(), word.end(), needle.begin(), FoldForAscii);
+        needles << needle;
+    }
     for (const qsizetype at : byLength_.value(CodePoints(pattern))) {
-        const QString& folded = rows_[at].folded;
+        const QString& question = rows_[at].question;
         if (std::all_of(needles.begin(), needles.end(),
-                        [&](const QString& needle) { return folded.contains(needle); }))
+                        [&](const QString& needle) { return ContainsFolded(question, needle); }))
             rows.append(at);
     }
     return true;
@@ -153,8 +167,8 @@ bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) con
         for (const qsizetype at : it.value())
             if (LikeMatches(pattern, rows_[at].question)) rows.append(at);
     }
-    if (pattern.count('%') <= 2) return true;
-    const QString longest = LongestWord(pattern);
+    if (pattern.count(u'%') <= 2) return true;
+    const QStringView longest = LongestWord(Words(pattern));
     if (longest.isEmpty() || HasLikeSpecials(pattern)) return false;
     for (auto it = byWord_.cbegin(); it != byWord_.cend(); ++it) {
         if (!it.key().contains(longest)) continue;

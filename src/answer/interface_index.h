@@ -29,7 +29,6 @@ class InterfaceIndex {
     struct Row {
         quint32 key;
         QString question;
-        QString folded;
     };
     void rebuild(Query& db, const QString& table);
     bool mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const;
@@ -38,8 +37,8 @@ class InterfaceIndex {
     QStringList signature_;
     QList<Row> rows_;
     QHash<qsizetype, QList<qsizetype>> byLength_;
-    QHash<QString, QList<qsizetype>> byWord_;
-    QHash<QString, QList<qsizetype>> byLongestWord_;
+    QHash<QStringView, QList<qsizetype>> byWord_;
+    QHash<QStringView, QList<qsizetype>> byLongestWord_;
     QList<qsizetype> alwaysPatterns_;
 };
 
