@@ -57,8 +57,8 @@ Condition KeyIn(const QList<quint32>& keys) {
 // first) on the interface table; the first try that returns a row wins. Read one by one, every
 // try reads the whole table again, so the tries are asked together where that returns the same
 // row: one statement finds the rows of all tries and ranks each row by the first try that has
-// it. Where the table's index can name every row a statement could find, the statement reads
-// only those.
+// it. Where the copy of the table's questions names every row a statement could find, the
+// statement reads only those.
 struct Lookup {
     Engine& e;
     QString table;
@@ -79,7 +79,7 @@ struct Lookup {
         return -1;
     }
 
-    // Runs a ranked statement, over the rows the index names for the mixed-word first pass
+    // Runs a ranked statement, over the rows the copy names for the mixed-word first pass
     // and advanced data matching as asked; returns the number of the try that found the row,
     // -1 for none.
     int findRanked(const Condition& rank, Condition where, bool mixedWords, bool adm) {
