@@ -1,6 +1,8 @@
 -- The brain: 27 tables. Aria keeps them crash-safe and repairable; utf8mb4 holds Latvian
 -- letters and anything users type. Phrases and answers are long texts; the columns that
--- lookups compare carry (prefix) indexes.
+-- lookups compare carry (prefix) indexes. Tables marked CHECKSUM=1 keep a live checksum, which
+-- tells the program when the copies it keeps of them (stored questions, patterns, words) must be
+-- read again; LIKE copies it.
 SET NAMES utf8mb4;
 SET default_storage_engine = Aria;
 
@@ -17,7 +19,6 @@ CREATE TABLE IF NOT EXISTS interface_s (
   KEY question (question(255)),
   KEY owner (owner(190))
 ) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
--- The live checksum (copied by LIKE) tells the program's copy of the questions when to reread.
 
 CREATE TABLE IF NOT EXISTS interface_q LIKE interface_s;
 
@@ -146,7 +147,7 @@ CREATE TABLE IF NOT EXISTS words_context (
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
   KEY context_words (context_words(255))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
 
 CREATE TABLE IF NOT EXISTS words_cmd_syn (
   indefinite MEDIUMTEXT NOT NULL,
@@ -155,7 +156,7 @@ CREATE TABLE IF NOT EXISTS words_cmd_syn (
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
   KEY indefinite (indefinite(255))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
 
 CREATE TABLE IF NOT EXISTS words_relationship LIKE words_cmd_syn;
 CREATE TABLE IF NOT EXISTS words_correction LIKE words_cmd_syn;
@@ -166,7 +167,7 @@ CREATE TABLE IF NOT EXISTS words_positive (
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
   KEY positive (positive(255))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
 
 CREATE TABLE IF NOT EXISTS words_negative (
   negative MEDIUMTEXT NOT NULL,
@@ -174,7 +175,7 @@ CREATE TABLE IF NOT EXISTS words_negative (
   time_learned VARCHAR(8) NOT NULL DEFAULT '',
   owner VARCHAR(512) NOT NULL DEFAULT '',
   KEY negative (negative(255))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
 
 CREATE TABLE IF NOT EXISTS words_cs (
   word MEDIUMTEXT NOT NULL,
@@ -208,9 +209,9 @@ CREATE TABLE IF NOT EXISTS words_ainicknames (
 CREATE TABLE IF NOT EXISTS system_commands (
   command VARCHAR(255) NOT NULL DEFAULT '',
   KEY command (command(190))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;
 
 CREATE TABLE IF NOT EXISTS system_parameters (
   parameter VARCHAR(255) NOT NULL DEFAULT '',
   KEY parameter (parameter(190))
-) ENGINE=Aria DEFAULT CHARSET=utf8mb4;
+) ENGINE=Aria DEFAULT CHARSET=utf8mb4 CHECKSUM=1;

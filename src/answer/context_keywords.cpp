@@ -1,6 +1,7 @@
 #include "context_keywords.h"
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
 #include "engine/dialogue_records.h"
@@ -29,7 +30,10 @@ QString FindKeywords(Engine& engine, QString words) {
         sql += QStringLiteral(" AND context_words=?");
         params << ' ' + words.toUpper() + ' ';
     }
-    if (engine.db.open(sql + " LIMIT 1", params) == 0) return {};
+    const qsizetype codePoints = params.first().toString().toUcs4().size();
+    if (!StoredLengthMayBe(engine.db, "words_context", "context_words", codePoints) ||
+        engine.db.open(sql + " LIMIT 1", params) == 0)
+        return {};
     return engine.db.field("context_words");
 }
 
@@ -40,11 +44,11 @@ QString FindKeywords(Engine& engine, QString words) {
 // changes nothing, and after as many rounds as there are commands.
 void NeutraliseSystemCommands(Engine& engine, QString& phrase) {
     Query& db = engine.db;
-    db.open(QStringLiteral("SELECT COUNT(*) as result FROM system_commands"));
-    const qint64 commands = db.field("result").toLongLong();
+    const qint64 commands = db.catalogue().rowCount("system_commands");
     ApplyInOrder(phrase, kBracketsToMarks);
     for (qint64 round = 0; round < commands; ++round) {
-        if (db.open("SELECT * FROM system_commands WHERE ? RLIKE UPPER(command) LIMIT 1",
+        if (!StoredPatternMayMatch(db, "system_commands", "command", phrase) ||
+            db.open("SELECT * FROM system_commands WHERE ? RLIKE UPPER(command) LIMIT 1",
                     {phrase}) == 0)
             break;
         const QString command = db.field("command").toUpper();

@@ -94,19 +94,14 @@ QStringView LongestWord(const QList<QStringView>& words) {
 
 bool InterfaceIndex::refresh(Query& db, const QString& table) {
     // The live checksum changes with every row written, the next key with every row added.
-    db.open(
-        "SELECT CHECKSUM AS live_checksum, AUTO_INCREMENT AS next_key, TABLE_ROWS AS row_count "
-        "FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE() AND TABLE_NAME = ?",
-        {table});
-    const QStringList signature{db.field("live_checksum"), db.field("next_key"),
-                                db.field("row_count")};
-    if (signature.first().isEmpty()) {
+    const std::optional<TableState> state = db.catalogue().state(table);
+    if (!state || state->checksum.isEmpty()) {
         *this = InterfaceIndex{};
         return false;
     }
-    if (signature != signature_) {
+    if (state != signature_) {
         rebuild(db, table);
-        signature_ = signature;
+        signature_ = state;
     }
     return true;
 }

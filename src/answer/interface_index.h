@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brain/catalogue.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -34,7 +36,7 @@ class InterfaceIndex {
     bool mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const;
     bool admRows(const QString& pattern, QList<qsizetype>& rows) const;
 
-    QStringList signature_;
+    std::optional<TableState> signature_;
     QList<Row> rows_;
     QHash<qsizetype, QList<qsizetype>> byLength_;
     QHash<QStringView, QList<qsizetype>> byWord_;

@@ -1,6 +1,7 @@
 #include "mood.h"
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
@@ -19,11 +20,8 @@ constexpr int kMostPositiveSurplus = 3;
 int PhraseCondition(Engine& engine) {
     Query& db = engine.db;
     const Request& r = engine.state.request;
-    db.open(
-        "SELECT (SELECT COUNT(*) FROM words_positive) AS positives, (SELECT COUNT(*) FROM "
-        "words_negative) AS negatives");
-    const int positives = db.field("positives").toInt();
-    const int negatives = db.field("negatives").toInt();
+    const qint64 positives = db.catalogue().rowCount("words_positive");
+    const qint64 negatives = db.catalogue().rowCount("words_negative");
     DetailLine(engine, "A.I. > Positive definitions in database: " + QString::number(positives));
     DetailLine(engine, "A.I. > Negative definitions in database: " + QString::number(negatives));
     int positive = 0, negative = 0;
@@ -55,7 +53,8 @@ int CountWordListMatches(Query& db, const QString& table, const QString& column,
     // bound the search as well.
     const qsizetype words = phrase.split(' ', Qt::SkipEmptyParts).size();
     int count = 0;
-    while (count < words && db.open(sql, {phrase}) > 0) {
+    while (count < words && StoredPatternMayMatch(db, table, column, phrase) &&
+           db.open(sql, {phrase}) > 0) {
         ++count;
         const QString word = db.field(column).toUpper();
         const qsizetype at = word.isEmpty() ? -1 : phrase.indexOf(word);

@@ -1,28 +1,14 @@
 #include "rule_finder.h"
 
+#include "brain/plain_text.h"
 #include "brain/query.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-// Characters that mean nothing special to a regular expression and that case-blind matching
-// pairs with no other character of this set. The phrases are upper case.
-const QString kPlain =
-    QStringLiteral(" !\"#%&',-/0123456789:;<=>@ABCDEFGHIJKLMNOPQRSTUVWXYZ_`~ĀČĒĢĪĶĻŅŠŪŽ");
-
 // Past this many named patterns the question goes without the filter.
 constexpr qsizetype kMaxListedPatterns = 1000;
-
-// A regular expression matching any character outside kPlain.
-QString NotPlainPattern() {
-    QString pattern = QStringLiteral("[^");
-    for (const QChar c : kPlain) {
-        if (!c.isLetterOrNumber()) pattern += u'\\';
-        pattern += c;
-    }
-    return pattern + u']';
-}
 
 QString Placeholders(qsizetype count) {
     QStringList marks;
@@ -37,33 +23,38 @@ bool PatternCompiles(Query& db, const QString& pattern) {
     return db.open("SELECT 1 AS valid FROM DUAL WHERE ('' RLIKE ?) IS NOT NULL", {pattern}) > 0;
 }
 
-bool RuleFinder::SubjectFitsFilter(const QString& subject) {
-    for (const QChar c : subject)
-        if (!kPlain.contains(c) && kPlain.contains(c.toCaseFolded().toUpper())) return false;
-    return true;
-}
-
-RuleFinder::RuleFinder(Query& db, const QString& table, const QString& order)
-    : db_(db), table_(table), order_(order) {
-    db_.open("SELECT indefinite FROM " + table_ + " WHERE indefinite COLLATE utf8mb4_bin RLIKE ?",
-             {NotPlainPattern()});
+RuleFinder::NamedPatterns RuleFinder::ReadNamedPatterns(Query& db, const QString& table) {
+    NamedPatterns named;
+    db.open("SELECT indefinite FROM " + table + " WHERE indefinite COLLATE utf8mb4_bin RLIKE ?",
+            {NotPlainPattern()});
     QSet<QString> seen;
-    for (db_.first(); !db_.eof(); db_.next())
-        seen.insert(db_.field("indefinite"));
+    for (db.first(); !db.eof(); db.next())
+        seen.insert(db.field("indefinite"));
     // The local engine is the same family as the server's; only what it refuses is put to the
     // server, whose verdict counts.
     for (const QString& pattern : std::as_const(seen)) {
-        const bool compiles =
-            QRegularExpression(pattern).isValid() || PatternCompiles(db_, pattern);
-        (compiles ? listed_ : broken_) << pattern;
+        const bool compiles = QRegularExpression(pattern).isValid() || PatternCompiles(db, pattern);
+        (compiles ? named.listed : named.broken) << pattern;
     }
+    return named;
+}
+
+RuleFinder::RuleFinder(Query& db, const QString& table, const QString& order)
+    : db_(db), table_(table), order_(order), empty_(db.catalogue().rowCount(table) == 0) {
+    if (empty_) return;
+    std::optional<NamedPatterns> named = db.catalogue().kept<NamedPatterns>(
+        table, "named patterns", [&db, &table] { return ReadNamedPatterns(db, table); });
+    if (!named) named = ReadNamedPatterns(db, table);
+    listed_ = named->listed;
+    broken_ = named->broken;
     filtered_ = listed_.size() <= kMaxListedPatterns;
 }
 
 std::optional<PhraseRule> RuleFinder::find(const QString& subject) {
+    if (empty_) return std::nullopt;
     QString sql = "SELECT * FROM " + table_ + " WHERE ";
     QVariantList params;
-    const bool filtered = filtered_ && SubjectFitsFilter(subject);
+    const bool filtered = filtered_ && SubjectFitsPlainMatching(subject);
     if (filtered) {
         sql += QStringLiteral("(LOCATE(BINARY indefinite, BINARY ?) > 0");
         params << subject;

@@ -27,18 +27,23 @@ struct PhraseRule {
 // instead of failing the question for every rule; an empty pattern matches nothing too.
 class RuleFinder {
   public:
-    // Reads the table's patterns that are not plain text once; the stage asks several times.
+    // Takes the table's patterns that are not plain text once; the stage asks several times.
     RuleFinder(Query& db, const QString& table, const QString& order);
     std::optional<PhraseRule> find(const QString& subject);
 
-    // Whether the filter can stand in for the subject: none of its characters is one that the
-    // server's case-blind matching would take for a different plain character.
-    static bool SubjectFitsFilter(const QString& subject);
-
   private:
+    // The patterns that are not plain text: read once while the table stays as it was, since the
+    // stage asks again for every input.
+    struct NamedPatterns {
+        QStringList listed;  // compiling patterns that are not plain text
+        QStringList broken;  // patterns the server refuses to compile
+    };
+    static NamedPatterns ReadNamedPatterns(Query& db, const QString& table);
+
     Query& db_;
     QString table_, order_;
-    QStringList listed_;  // compiling patterns that are not plain text
-    QStringList broken_;  // patterns the server refuses to compile
+    bool empty_;  // an empty table matches nothing: no question is asked
+    QStringList listed_;
+    QStringList broken_;
     bool filtered_ = true;
 };

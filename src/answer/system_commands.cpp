@@ -1,6 +1,7 @@
 #include "system_commands.h"
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "engine/contains.h"
 #include "engine/engine.h"
 #include "engine/text_rules.h"
@@ -10,8 +11,10 @@ namespace {
 
 bool MatchesStored(Engine& engine, const QString& table, const QString& column,
                    const QString& spelt) {
-    return engine.db.open("SELECT * FROM " + table + " WHERE ? RLIKE UPPER(" + column + ") LIMIT 1",
-                          {spelt}) > 0;
+    Query& db = engine.db;
+    return StoredPatternMayMatch(db, table, column, spelt) &&
+           db.open("SELECT * FROM " + table + " WHERE ? RLIKE UPPER(" + column + ") LIMIT 1",
+                   {spelt}) > 0;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "db_config.h"
 
 #include <QHash>
@@ -53,6 +54,9 @@ class Query {
     qint64 execute(const QString& sql, const QVariantList& params = {});
     qint64 lastInsertId() const;
 
+    // What the server's catalogue says of the brain's tables.
+    Catalogue& catalogue() { return catalogue_; }
+
     // Statements sent since start; the benchmarks print it.
     qint64 statementCount() const { return statements_; }
 
@@ -70,4 +74,5 @@ class Query {
     qsizetype current_ = 0;
     qint64 affected_ = 0;
     qint64 statements_ = 0;
+    Catalogue catalogue_{*this};
 };

@@ -1,6 +1,7 @@
 // What was said last on both sides: the user's input context and the character's output.
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "console_log.h"
 #include "dialogue_records.h"
 #include "engine.h"
@@ -17,8 +18,9 @@ void NotSaved(Engine& engine, const QString& reason) {
 QString CommandQuestion(Query& db, const QString& phrase) {
     QString bracketsReplaced = phrase;
     ApplyInOrder(bracketsReplaced, {{u"[", u"XX"}, {u"]", u"YY"}});
-    return db.open("SELECT * FROM system_commands WHERE ? = UPPER(command) LIMIT 1",
-                   {bracketsReplaced}) > 0
+    return StoredWordMayEqual(db, "system_commands", "command", bracketsReplaced) &&
+                   db.open("SELECT * FROM system_commands WHERE ? = UPPER(command) LIMIT 1",
+                           {bracketsReplaced}) > 0
                ? phrase
                : QString();
 }

@@ -1,6 +1,7 @@
 // What users said: the phrases they repeat (users_history) and the inputs nobody answered.
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "console_log.h"
 #include "dialogue_records.h"
 #include "engine.h"
@@ -22,7 +23,8 @@ bool HandledOtherwise(const Outcomes& o) {
 }
 
 bool IsContextKeywordSet(Query& db, const QString& upper) {
-    return db.open("SELECT * FROM words_context WHERE context_words=? LIMIT 1",
+    return StoredWordMayEqual(db, "words_context", "context_words", " " + upper + " ") &&
+           db.open("SELECT * FROM words_context WHERE context_words=? LIMIT 1",
                    {" " + upper + " "}) > 0;
 }
 

@@ -52,9 +52,7 @@ class OnlineUsers {
     std::optional<QString> named(const QString& encodedWord) {
         // Nothing else runs while the phrase is tokenised: a word asked once keeps its answer,
         // and with nobody online (local chat) no word needs asking.
-        if (!anyoneOnline_)
-            anyoneOnline_ =
-                engine_.db.open(QStringLiteral("SELECT * FROM users_online LIMIT 1")) > 0;
+        if (!anyoneOnline_) anyoneOnline_ = engine_.db.catalogue().rowCount("users_online") > 0;
         if (!*anyoneOnline_) return std::nullopt;
         const auto known = answers_.constFind(encodedWord);
         if (known != answers_.cend()) return *known;

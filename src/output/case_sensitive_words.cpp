@@ -63,13 +63,9 @@ void RestoreFromTable(Engine& engine, QString& line, const QString& table, qint6
 
 void RestoreCaseSensitiveWords(Engine& engine, QString& line) {
     DetailLine(engine, "A.I. > Looking for case sensitive word(s).");
-    // Restoring reads the tables only, so both are counted at once.
-    Query& db = engine.db;
-    db.open(
-        "SELECT (SELECT COUNT(*) FROM words_css) AS groups, (SELECT COUNT(*) FROM words_cs) AS "
-        "words");
-    const qint64 groups = db.field("groups").toLongLong();
-    const qint64 words = db.field("words").toLongLong();
+    Catalogue& catalogue = engine.db.catalogue();
+    const qint64 groups = catalogue.rowCount("words_css");
+    const qint64 words = catalogue.rowCount("words_cs");
     RestoreFromTable(engine, line, "words_css", groups, "words", CutFromWork::First,
                      [&](QString& spaced, const QString& group) {
                          const qsizetype at = spaced.indexOf(group, 0, Qt::CaseInsensitive);

@@ -1,6 +1,7 @@
 #include "output_synonyms.h"
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "engine/console_log.h"
 #include "engine/engine.h"
 #include "engine/text_rules.h"
@@ -10,8 +11,10 @@ namespace {
 
 bool IsReservedWord(Query& db, QString word) {
     ApplyInOrder(word, {{u"[", u"XX"}, {u"]", u"YY"}});
-    return db.open("SELECT * FROM system_commands WHERE ?=command LIMIT 1", {word}) > 0 ||
-           db.open("SELECT * FROM system_parameters WHERE ?=parameter LIMIT 1", {word}) > 0;
+    return (StoredWordMayEqual(db, "system_commands", "command", word) &&
+            db.open("SELECT * FROM system_commands WHERE ?=command LIMIT 1", {word}) > 0) ||
+           (StoredWordMayEqual(db, "system_parameters", "parameter", word) &&
+            db.open("SELECT * FROM system_parameters WHERE ?=parameter LIMIT 1", {word}) > 0);
 }
 
 bool EndsWord(const QString& text, qsizetype at) {

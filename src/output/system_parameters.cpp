@@ -1,6 +1,7 @@
 #include "system_parameters.h"
 
 #include "brain/query.h"
+#include "brain/stored_patterns.h"
 #include "engine/engine.h"
 #include "engine/text_rules.h"
 
@@ -50,8 +51,7 @@ QString UnspellBrackets(const SpeltText& spelt) {
 
 void PadStoredPatterns(Engine& engine, QString& text, const QString& table, const QString& column) {
     Query& db = engine.db;
-    db.open(QStringLiteral("SELECT COUNT(*) as result FROM %1").arg(table));
-    const qint64 rows = db.field("result").toLongLong();
+    const qint64 rows = db.catalogue().rowCount(table);
     const QString find =
         QStringLiteral("SELECT * FROM %1 WHERE ? RLIKE UPPER(%2) LIMIT 1").arg(table, column);
     SpeltText spelt = SpellBrackets(text);
@@ -59,7 +59,8 @@ void PadStoredPatterns(Engine& engine, QString& text, const QString& table, cons
     // pattern instead of the one just handled.
     QString unpadded = spelt.text;
     for (qint64 round = 0; round < rows; ++round) {
-        if (db.open(find, {unpadded}) == 0) break;
+        if (!StoredPatternMayMatch(db, table, column, unpadded) || db.open(find, {unpadded}) == 0)
+            break;
         const QString pattern = db.field(column);
         const QString before = unpadded;
         unpadded.remove(pattern, Qt::CaseInsensitive);

@@ -24,13 +24,13 @@ SynonymKind CommandSynonym(Engine& engine) {
 
 QString SynonymTable(SynonymKind kind) {
     switch (kind) {
-    case SynonymKind::Command:
-        return QStringLiteral("words_cmd_syn");
-    case SynonymKind::Correction:
-        return QStringLiteral("words_correction");
-    case SynonymKind::Phrase:
-    case SynonymKind::Word:
-        break;
+        case SynonymKind::Command:
+            return QStringLiteral("words_cmd_syn");
+        case SynonymKind::Correction:
+            return QStringLiteral("words_correction");
+        case SynonymKind::Phrase:
+        case SynonymKind::Word:
+            break;
     }
     return QStringLiteral("words_relationship");
 }
@@ -76,7 +76,8 @@ std::optional<SynonymKind> ClassifySynonym(Engine& engine, const QString& marker
     ConsoleLine(engine, "A.I. > Using LD algorithm.");
     const int distance = LevenshteinDistance(typedLeft, typedRight);
     const int threshold = CorrectionThreshold(typedRight.size());
-    const QString result = QStringLiteral("LD algorithm result: %1/%2").arg(distance).arg(threshold);
+    const QString result =
+        QStringLiteral("LD algorithm result: %1/%2").arg(distance).arg(threshold);
     ConsoleLine(engine, "A.I. > " + result);
     if (distance > threshold) {
         ConsoleLine(engine, "A.I. > Synonym is a word.");

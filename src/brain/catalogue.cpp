@@ -1,0 +1,55 @@
+#include "catalogue.h"
+
+#include "query.h"
+
+void Catalogue::read() {
+    db_.open(
+        "SELECT TABLE_NAME AS name, ENGINE AS engine, CHECKSUM AS live_checksum, "
+        "AUTO_INCREMENT AS next_key, TABLE_ROWS AS row_count FROM information_schema.TABLES "
+        "WHERE TABLE_SCHEMA = DATABASE()");
+    states_.clear();
+    stale_.clear();
+    for (db_.first(); !db_.eof(); db_.next()) {
+        const QString engine = db_.field("engine");
+        states_.insert(db_.field("name").toLower(),
+                       TableState{.checksum = db_.field("live_checksum"),
+                                  .nextKey = db_.field("next_key"),
+                                  .rows = db_.field("row_count").toLongLong(),
+                                  .exactRows = engine == "Aria" || engine == "MyISAM"});
+    }
+    read_ = true;
+    age_.start();
+}
+
+std::optional<TableState> Catalogue::state(const QString& table) {
+    const QString name = table.toLower();
+    constexpr qint64 kLongestTrustMs = 1000;
+    if (!read_ || stale_.contains(name) || age_.hasExpired(kLongestTrustMs)) read();
+    const auto found = states_.constFind(name);
+    if (found == states_.cend()) return std::nullopt;
+    return *found;
+}
+
+qint64 Catalogue::rowCount(const QString& table) {
+    if (const std::optional<TableState> now = state(table); now && now->exactRows) return now->rows;
+    db_.open("SELECT COUNT(*) AS result FROM " + table);
+    return db_.field("result").toLongLong();
+}
+
+void Catalogue::written(const QString& sql) {
+    // Every word of the statement that names a table counts; naming more than is written only
+    // costs a read.
+    qsizetype start = -1;
+    for (qsizetype at = 0; at <= sql.size(); ++at) {
+        const bool inName = at < sql.size() && (sql[at].isLetterOrNumber() || sql[at] == u'_');
+        if (inName && start < 0) start = at;
+        if (inName || start < 0) continue;
+        const QString word = sql.mid(start, at - start).toLower();
+        if (states_.contains(word)) stale_.insert(word);
+        start = -1;
+    }
+    // A table or database made, renamed or dropped changes which tables there are.
+    if (sql.contains(QStringLiteral("TABLE"), Qt::CaseInsensitive) ||
+        sql.contains(QStringLiteral("DATABASE"), Qt::CaseInsensitive))
+        read_ = false;
+}
