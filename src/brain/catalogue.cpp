@@ -36,20 +36,32 @@ qint64 Catalogue::rowCount(const QString& table) {
     return db_.field("result").toLongLong();
 }
 
-void Catalogue::written(const QString& sql) {
-    // Every word of the statement that names a table counts; naming more than is written only
-    // costs a read.
+Catalogue::Names Catalogue::NamesIn(const QString& sql) {
+    // Every word of the statement that could name a table counts; naming more than is written
+    // only costs a read.
+    Names names;
     qsizetype start = -1;
     for (qsizetype at = 0; at <= sql.size(); ++at) {
         const bool inName = at < sql.size() && (sql[at].isLetterOrNumber() || sql[at] == u'_');
         if (inName && start < 0) start = at;
         if (inName || start < 0) continue;
-        const QString word = sql.mid(start, at - start).toLower();
-        if (states_.contains(word)) stale_.insert(word);
+        names.words.insert(sql.mid(start, at - start).toLower());
         start = -1;
     }
     // A table or database made, renamed or dropped changes which tables there are.
-    if (sql.contains(QStringLiteral("TABLE"), Qt::CaseInsensitive) ||
-        sql.contains(QStringLiteral("DATABASE"), Qt::CaseInsensitive))
-        read_ = false;
+    names.changesTables = names.words.contains("table") || names.words.contains("database");
+    return names;
+}
+
+void Catalogue::written(const QString& sql) {
+    // The statements are few and come again and again; their words are found once.
+    constexpr qsizetype kMostStatements = 512;
+    auto names = namesBySql_.constFind(sql);
+    if (names == namesBySql_.cend()) {
+        if (namesBySql_.size() >= kMostStatements) namesBySql_.clear();
+        names = namesBySql_.insert(sql, NamesIn(sql));
+    }
+    for (const QString& word : names->words)
+        if (states_.contains(word)) stale_.insert(word);
+    if (names->changesTables) read_ = false;
 }

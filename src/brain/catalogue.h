@@ -55,6 +55,12 @@ class Catalogue {
     }
 
   private:
+    struct Names {
+        QSet<QString> words;
+        bool changesTables = false;
+    };
+    static Names NamesIn(const QString& sql);
+
     struct Kept {
         TableState state;
         std::any value;
@@ -66,4 +72,5 @@ class Catalogue {
     bool read_ = false;
     QElapsedTimer age_;
     QHash<QString, Kept> kept_;
+    QHash<QString, Names> namesBySql_;
 };
