@@ -139,11 +139,18 @@ TEST_F(InterfaceCopyInUse, FollowsEveryChangeToTheTable) {
                        {"MORNING!"});
     EXPECT_EQ(answer("GOOD MORNING"), "");
     EXPECT_EQ(answer("GOOD EVENING"), "MORNING!");
+    // Another program's write is seen once the table states are read again, as every cycle does.
+    Query other(brain.config());
+    other.execute("UPDATE interface_s SET question = '%GOOD%NIGHT%' WHERE answer = ?",
+                  {"MORNING!"});
+    brain.db().catalogue().read();
+    EXPECT_EQ(answer("GOOD NIGHT"), "MORNING!");
+    EXPECT_EQ(answer("GOOD EVENING"), "");
     // A table without a live checksum is searched whole.
     brain.db().execute("ALTER TABLE interface_s CHECKSUM=0");
     EXPECT_EQ(indexes.current(brain.db(), "interface_s"), nullptr);
     brain.db().execute("UPDATE interface_s SET answer = 'EVENING!' WHERE answer = ?", {"MORNING!"});
-    EXPECT_EQ(answer("GOOD EVENING"), "EVENING!");
+    EXPECT_EQ(answer("GOOD NIGHT"), "EVENING!");
 }
 
 }  // namespace
