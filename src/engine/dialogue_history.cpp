@@ -23,9 +23,9 @@ bool HandledOtherwise(const Outcomes& o) {
 }
 
 bool IsContextKeywordSet(Query& db, const QString& upper) {
-    return StoredWordMayEqual(db, "words_context", "context_words", " " + upper + " ") &&
-           db.open("SELECT * FROM words_context WHERE context_words=? LIMIT 1",
-                   {" " + upper + " "}) > 0;
+    const QString framed = ' ' + upper + ' ';
+    return StoredWordMayEqual(db, "words_context", "context_words", framed) &&
+           db.open("SELECT * FROM words_context WHERE context_words=? LIMIT 1", {framed}) > 0;
 }
 
 QDateTime ToTheMinute(QDateTime time) {
