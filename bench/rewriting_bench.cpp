@@ -140,7 +140,7 @@ class RewritingClock {
             *stage = [this, inner = *stage](Engine& engine) {
                 QElapsedTimer timer;
                 timer.start();
-                inner(engine);
+                inner.call(engine);
                 ms_ += double(timer.nsecsElapsed()) / 1e6;
             };
         }

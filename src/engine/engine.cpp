@@ -7,8 +7,7 @@ Engine::Engine(Query& db, Outside outside, ProgramHome home)
 }
 
 bool Engine::idle() const {
-    return !cycleRunning_ && state.stores.InputStore.isEmpty() &&
-           !(stages.DeliveryPending && stages.DeliveryPending(*this));
+    return !cycleRunning_ && state.stores.InputStore.isEmpty() && !stages.DeliveryPending(*this);
 }
 
 void Engine::showStatusLine() {

@@ -1,4 +1,7 @@
-// The NLP cycle: one input per tick of NLPtimer, through every stage in a fixed order.
+// The NLP cycle: one input per tick of NLPtimer, through every stage in a fixed order. It reads
+// top to bottom: take the input, understand it, teach or answer, log it, deliver, finish. A stage
+// that answers or handles the input ends the pipeline early: "Log" still logs and answers, "Finish"
+// only closes the cycle.
 
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
@@ -14,13 +17,14 @@ namespace {
 
 enum class Next { Continue, Log, Finish };
 
-// Steps 8 to 20: from classification to the answer lookup.
+// From the daytime to the answer lookup.
 Next UnderstandAndAnswer(Engine& e) {
     EngineState& s = e.state;
     Request& r = s.request;
     Outcomes& o = s.outcomes;
     const Stages& st = e.stages;
 
+    // Before the input is understood: who speaks, and whether it is a command.
     Run(st.ClassifyDaytime, e);
     if (s.settings.allowLonelyTalking) Run(st.WatchUser, e);
     if (s.settings.processPublicMessages && r.TargetKind != 3)
@@ -41,6 +45,7 @@ Next UnderstandAndAnswer(Engine& e) {
     ChatLogLine(e, r.TargetKind, r.ReplyTarget, r.UserNick, s.settings.nickname,
                 r.WorkPhrase.toLower(), ChatLineKind::Input);
 
+    // Classification and normalisation.
     Run(st.ClassifyInterface, e);
     Run(st.DetectLinks, e);
     if (s.settings.removeOwnNickFromMsg) Run(st.StripOwnNick, e);
@@ -50,6 +55,8 @@ Next UnderstandAndAnswer(Engine& e) {
     Run(st.SmartInputCorrection, e);
     ConsoleLine(e, "A.I. > Finished smart input correction.");
 
+    // Understanding: a pending key event, the rewriting rules, mood, repetition and the inputs
+    // that answer themselves.
     Run(st.CheckKeyEvents, e);
     if (o.KeyEventOutcome == 1) return Next::Finish;
     if (o.KeyEventOutcome == 2) return Next::Log;
@@ -94,6 +101,8 @@ Next UnderstandAndAnswer(Engine& e) {
         if (*handled) return Next::Log;
     }
 
+    // Commands and the answer lookup. The lonely stop is asked twice on purpose: private input
+    // and highlighted input each earn it, so a private highlighted input runs it twice.
     if (!r.HasLink && r.PrivateInput) {
         Run(st.StopLonely, e);
         if (o.StopLonelyAnswered) return Next::Finish;
@@ -141,7 +150,8 @@ void AnswerWithEvent(Engine& e, const QString& event) {
     Run(e.stages.PrepareEventMessage, e);
 }
 
-// Steps 21 to 31: log the request, keep the dialogue records and hand the answer to delivery.
+// Log the request, keep the dialogue records and hand the answer, or an event for an input
+// nobody could answer, to delivery.
 void LogAndAnswer(Engine& e) {
     EngineState& s = e.state;
     Request& r = s.request;
@@ -195,7 +205,7 @@ void Finish(Engine& e) {
         Run(e.stages.StartLonelyTimer, e);
 }
 
-// Steps 4 to 7: take the input and reset what belongs to the previous one.
+// Take the input and reset what belongs to the previous one.
 void TakeInput(Engine& e) {
     EngineState& s = e.state;
     const TInput input = PopInput(e);

@@ -1,43 +1,114 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
+#include <vector>
 
 class Engine;
-class QString;
 
-// A stage reads and rewrites the engine state and reports through its outcome flags.
-using Stage = std::function<void(Engine&)>;
+// Every stage the cycle calls, in the order the cycle first reaches it. The subsystems above the
+// engine fill the slots; the names are what the console and the cycle trace show.
+// clang-format off
+#define TALVANE_STAGES(X)                  \
+    /* before the input is understood */   \
+    X(ClassifyDaytime)                     \
+    X(WatchUser)                           \
+    X(ResolvePrivilege)                    \
+    X(DispatchChatCommand)                 \
+    /* classification and normalisation */ \
+    X(ClassifyInterface)                   \
+    X(DetectLinks)                         \
+    X(StripOwnNick)                        \
+    X(TokenisePhrase)                      \
+    X(SmartInputCorrection)                \
+    /* understanding */                    \
+    X(CheckKeyEvents)                      \
+    X(ApplyContextKeywords)                \
+    X(ApplyCommandSynonyms)                \
+    X(ApplyCorrections)                    \
+    X(ApplySynonyms)                       \
+    X(JudgeMood)                           \
+    X(DetectRepetition)                    \
+    X(CheckTeacherStatus)                  \
+    X(HandleEmptyInput)                    \
+    X(HandleHighlight)                     \
+    X(AnswerOwner)                         \
+    /* teaching and erasing */             \
+    X(EraseSynonym)                        \
+    X(TeachSynonym)                        \
+    X(TeachResponse)                       \
+    X(EraseResponse)                       \
+    X(TeachContextKeywords)                \
+    X(EraseContextKeywords)                \
+    X(TeachCaseWords)                      \
+    X(EraseCaseWords)                      \
+    X(TeachPositiveWords)                  \
+    X(TeachNegativeWords)                  \
+    X(ErasePositiveWords)                  \
+    X(EraseNegativeWords)                  \
+    /* commands and the answer lookup */   \
+    X(StopLonely)                          \
+    X(StopDelivery)                        \
+    X(ToggleConverter)                     \
+    X(ExpandAdmQuestion)                   \
+    X(LookupAnswer)                        \
+    X(PublicAnswerGate)                    \
+    /* output */                           \
+    X(PrepareEventMessage)                 \
+    X(PrepareDelivery)                     \
+    X(StartDelivery)                       \
+    X(StartLonelyTimer)
+// clang-format on
 
-// The stages that the cycle calls but that belong to the subsystems above the engine. Each one
-// that is not filled in handles nothing and sets no outcome.
+// A named slot of the cycle. A stage reads and rewrites the engine state and reports through its
+// outcome flags.
+class Stage {
+  public:
+    using Body = std::function<void(Engine&)>;
+
+    explicit Stage(const char* name) : name_(name) {}
+    Stage(const Stage&) = default;
+    Stage& operator=(const Stage&) = delete;
+    // Fills the slot; the name stays.
+    Stage& operator=(Body body) {
+        body_ = std::move(body);
+        return *this;
+    }
+
+    const char* name() const { return name_; }
+    bool filled() const { return bool(body_); }
+    void call(Engine& engine) const;
+
+  private:
+    const char* name_;
+    Body body_;
+};
+
 struct Stages {
-    // classification and normalisation
-    Stage ClassifyDaytime, ClassifyInterface, DetectLinks, StripOwnNick, TokenisePhrase,
-        SmartInputCorrection, ToggleConverter;
-    // privileges and !commands
-    Stage ResolvePrivilege, DispatchChatCommand;
-    // understanding
-    Stage CheckKeyEvents, ApplyContextKeywords, ApplyCommandSynonyms, ApplyCorrections,
-        ApplySynonyms, JudgeMood, DetectRepetition, CheckTeacherStatus, HandleEmptyInput,
-        HandleHighlight, AnswerOwner;
-    // teaching and erasing
-    Stage EraseSynonym, TeachSynonym, TeachResponse, EraseResponse, TeachContextKeywords,
-        EraseContextKeywords, TeachCaseWords, EraseCaseWords, TeachPositiveWords,
-        TeachNegativeWords, ErasePositiveWords, EraseNegativeWords;
-    // commands and answer lookup
-    Stage StopLonely, StopDelivery, ExpandAdmQuestion, LookupAnswer, PublicAnswerGate;
-    // output
-    Stage PrepareEventMessage, PrepareDelivery, StartDelivery, WatchUser, StartLonelyTimer;
+#define TALVANE_STAGE_SLOT(name) Stage name{#name};
+    TALVANE_STAGES(TALVANE_STAGE_SLOT)
+#undef TALVANE_STAGE_SLOT
+
+    // The calls that answer a question or take an argument beside the engine.
     // Whether answer lines are still waiting to be sent.
     std::function<bool(const Engine&)> DeliveryPending;
     // Removes the user's entry from the Lonely Talking timer list.
     std::function<void(Engine&, const QString& userKey)> UnwatchUser;
-    // Whether the current remote user is proven to be the owner (not just using the owner's
-    // nick); until it is filled in, the owner's status is given on the local console only.
+    // Whether the current remote user is proven to be the owner, not just using the owner's nick.
     std::function<bool(const Engine&)> OwnerIdentityVerified;
+
+    // Every stage slot, in the order of the table.
+    std::vector<Stage*> all();
+    // Whether every stage slot and every call above is filled.
+    bool complete();
 };
 
-// Calls the stage when it is filled in.
-inline void Run(const Stage& stage, Engine& engine) {
-    if (stage) stage(engine);
-}
+// Runs the stage; with the logging category "talvane.cycle" switched on (QT_LOGGING_RULES=
+// "talvane.cycle.debug=true") it also traces the stage's name and the phrase before and after.
+// A slot nobody filled is a fault of the assembly and ends the input with an error.
+void Run(const Stage& stage, Engine& engine);
+
+// The body of a stage that is not built yet: it handles nothing, sets no outcome and says so in a
+// detailed console line.
+Stage::Body NotBuiltYet(const QString& name);

@@ -76,8 +76,7 @@ class PrivilegeResolution {
             r_.Privilege = 1;
             return;
         }
-        const auto& verified = e_.stages.OwnerIdentityVerified;
-        if (!verified || !verified(e_)) {
+        if (!e_.stages.OwnerIdentityVerified(e_)) {
             DetailLine(e_, "A.I. > Owner status for " + r_.UserNick + " from " + r_.UserAddress +
                                " not granted: the owner's identity is not verified.");
             return;

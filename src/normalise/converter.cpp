@@ -32,7 +32,7 @@ void ToggleConverter(Engine& engine) {
         s.settings.latvianSymbolConversion = keepLatvianLetters;
         r.EventName = QString::fromUtf8(event);
         Run(engine.stages.PrepareEventMessage, engine);
-        if (engine.stages.UnwatchUser) engine.stages.UnwatchUser(engine, r.UserKey);
+        engine.stages.UnwatchUser(engine, r.UserKey);
         s.outcomes.ConverterAnswered = 1;
         r.Answered = true;
         return;

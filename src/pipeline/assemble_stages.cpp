@@ -71,4 +71,14 @@ void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.StartDelivery = [&delivery](Engine&) { delivery.StartDelivery(); };
     stages.StopDelivery = [&delivery](Engine&) { delivery.StopDelivery(); };
     stages.DeliveryPending = [&delivery](const Engine&) { return delivery.pending(); };
+
+    // Not built yet: each says so in a detailed console line and handles nothing.
+    for (Stage* stage : {&stages.DispatchChatCommand, &stages.WatchUser, &stages.StopLonely,
+                         &stages.StartLonelyTimer})
+        *stage = NotBuiltYet(stage->name());
+    stages.UnwatchUser = [unwatch = NotBuiltYet("UnwatchUser")](Engine& engine, const QString&) {
+        unwatch(engine);
+    };
+    // Until the services account is asked, the owner's status is given on the local console only.
+    stages.OwnerIdentityVerified = [](const Engine&) { return false; };
 }

@@ -16,7 +16,7 @@ class StageFixture : public EngineFixture {
         Stages& s = engine->stages;
         s.PrepareEventMessage = [this](Engine& e) { events << e.state.request.EventName; };
         s.PrepareDelivery = [this](Engine& e) { deliveries << e.state.request.EventName; };
-        s.StartDelivery = {};
+        s.StartDelivery = [](Engine&) {};
         settings().showDetailedConsoleLogTexts = true;
     }
 
