@@ -18,7 +18,7 @@ TInput BenchEngine::local(const QString& phrase) const {
 }
 
 TInput BenchEngine::privateMessage(const QString& nick, const QString& phrase) const {
-    return TInput{.TargetKind = 3,
+    return TInput{.TargetKind = TargetKind::Private,
                   .UserAddress = nick.toLower() + "@bench.example",
                   .ReplyTarget = nick,
                   .UserNick = nick,

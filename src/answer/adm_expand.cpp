@@ -11,8 +11,7 @@
 
 void ExpandAdmQuestion(Engine& engine) {
     Request& r = engine.state.request;
-    Outcomes& o = engine.state.outcomes;
-    o.AdmExpandAnswered = 0;
+    r.AdmExpandAnswered = false;
     if (r.WorkPhrase.startsWith('#') || !Contains(r.WorkPhrase, "[ADMEXPAND]")) return;
     QString question = r.WorkPhrase;
     ReplaceAll(question, u"[ADMEXPAND]", u"");
@@ -23,7 +22,7 @@ void ExpandAdmQuestion(Engine& engine) {
     const qint64 updated = engine.db.execute(
         "UPDATE " + InterfaceTable(r.InputCategory) + " SET question = ? WHERE question = ?",
         {"%%" + question + "%%", '%' + question + '%'});
-    o.AdmExpandAnswered = 1;
+    r.AdmExpandAnswered = true;
     r.Answered = true;
     RaiseEvent(engine, updated > 0 ? "On ADM - Expand Question" : "On ADM - Expand Error");
 }

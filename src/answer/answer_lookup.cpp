@@ -99,7 +99,7 @@ struct Lookup {
     bool admAllowed(bool tell) {
         const Settings& s = e.state.settings;
         if (!s.enableAdvancedDataMatching) return false;
-        if (r().TargetKind == 1) {
+        if (r().TargetKind == TargetKind::Channel) {
             if (tell)
                 ConsoleLine(e, s.allowAdmOnPublicMessages
                                    ? "A.I. > Notice! ADM is allowed on public messages."

@@ -53,12 +53,12 @@ void AnswerOwner(Engine& engine) {
     Request& r = s.request;
     TUserVariables& user = s.stores.userVariables(r.UserNick);
     user.lastAnswerOwner = "Unknown";
-    s.outcomes.AnswerOwnerAnswered = 0;
+    s.outcomes.AnswerOwnerAnswered = false;
     if (!IsCommand(r.WorkPhrase)) return;
     ConsoleLine(engine, "A.I. > Getting owners nickname for answer..");
     const QString teacher = TeacherOfLastAnswer(engine);
     if (!teacher.isEmpty()) user.lastAnswerOwner = teacher;
     RaiseEvent(engine, OwnerEvent(engine, teacher));
     r.Answered = true;
-    s.outcomes.AnswerOwnerAnswered = 1;
+    s.outcomes.AnswerOwnerAnswered = true;
 }

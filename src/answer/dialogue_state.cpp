@@ -14,10 +14,10 @@ bool Addressed(const Request& r) {
     return r.Highlighted || r.PrivateInput;
 }
 
-void Answer(Engine& engine, const QString& event, int& handled) {
+void Answer(Engine& engine, const QString& event, bool& handled) {
     RaiseEvent(engine, event);
     engine.state.request.Answered = true;
-    handled = 1;
+    handled = true;
 }
 
 // Following unaddressed messages in the channel may be answered from now on.
@@ -76,8 +76,8 @@ void CheckTeacherStatus(Engine& engine) {
 }
 
 void HandleEmptyInput(Engine& engine) {
-    int& handled = engine.state.outcomes.EmptyInputAnswered;
-    handled = 0;
+    bool& handled = engine.state.outcomes.EmptyInputAnswered;
+    handled = false;
     const Request& r = engine.state.request;
     if (!r.WorkPhrase.isEmpty()) return;
     ConsoleLine(engine, "A.I. > Warning! Empty input string.");
@@ -90,7 +90,7 @@ void HandleHighlight(Engine& engine) {
     if (!r.Highlighted || r.WorkPhrase != "HIGHLIGHTED") return;
     Answer(engine, "On A.I. Highlighted", s.outcomes.HighlightAnswered);
     // Only a channel has an answer window; a private message names the character's chat partner.
-    if (r.TargetKind == 2 && s.settings.answerOnPublicMessages &&
+    if (r.TargetKind == TargetKind::HighlightedChannel && s.settings.answerOnPublicMessages &&
         s.settings.answerOnPmIntelligentMode)
         OpenAnswerWindow(engine, r.ReplyTarget);
 }

@@ -42,17 +42,17 @@ int Elapsed(const TLPRecord& record, int now) {
 void PublicAnswerGate(Engine& engine) {
     EngineState& s = engine.state;
     Request& r = s.request;
-    int& veto = s.outcomes.IntelligentModeRefused;
-    veto = 0;
-    if (r.TargetKind == 0 || !r.Answered || !s.settings.processPublicMessages ||
+    bool& veto = s.publicGate.IntelligentModeRefused;
+    veto = false;
+    if (r.TargetKind == TargetKind::Local || !r.Answered || !s.settings.processPublicMessages ||
         !s.settings.answerOnPublicMessages || !s.settings.answerOnPmIntelligentMode)
         return;
-    if (r.TargetKind != 3)
+    if (r.TargetKind != TargetKind::Private)
         ConsoleLine(engine, "A.I. > Processing \"Answer On P.M.\" Intelligent Mode..");
     const QString& channel = r.ReplyTarget;
     if (engine.db.open("SELECT * FROM users_online WHERE channel = ?", {channel}) <= 2) return;
-    if (r.AdmMatch && r.TargetKind != 2) {
-        veto = 1;
+    if (r.AdmMatch && r.TargetKind != TargetKind::HighlightedChannel) {
+        veto = true;
         return;
     }
 
@@ -79,10 +79,10 @@ void PublicAnswerGate(Engine& engine) {
         gate.activity.append(NewRecord(channel, time));
     }
     if (r.UserNickMentioned) {
-        veto = 1;
+        veto = true;
         return;
     }
-    if (r.TargetKind == 2) {
+    if (r.TargetKind == TargetKind::HighlightedChannel) {
         if (TLPRecord* window = Find(gate.windows, channel)) {
             SetMoment(*window, time);
         } else {
@@ -90,16 +90,16 @@ void PublicAnswerGate(Engine& engine) {
         }
         return;
     }
-    if (r.TargetKind == 1) {
+    if (r.TargetKind == TargetKind::Channel) {
         if (TLPRecord* window = Find(gate.windows, channel)) {
             if (historyReset) SetMoment(*window, time);
             if (Elapsed(*window, now) >= tickSec) {
-                veto = 1;
+                veto = true;
                 return;
             }
         } else {
             gate.windows.append(NewRecord(channel, time));
-            veto = 1;
+            veto = true;
         }
     }
     const QString key = r.WorkPhrase.isEmpty() ? QStringLiteral("QUENMARK TALVANE") : r.WorkPhrase;
@@ -107,7 +107,7 @@ void PublicAnswerGate(Engine& engine) {
         gate.phrases.begin(), gate.phrases.end(),
         [&](const TLPRecord2& entry) { return entry.channel == channel && entry.phrase == key; });
     if (answeredBefore) {
-        veto = 1;
+        veto = true;
     } else {
         gate.phrases.append({channel, key});
     }

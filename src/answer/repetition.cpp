@@ -45,7 +45,7 @@ bool TrainingModeUser(Engine& engine) {
 void Answer(Engine& engine, const QString& event) {
     RaiseEvent(engine, event);
     engine.state.request.Answered = true;
-    engine.state.outcomes.RepetitionOutcome = 1;
+    engine.state.outcomes.RepetitionOutcome = RepetitionOutcome::Answered;
 }
 
 // The user said his last phrase again. Returns false when he is being ignored.
@@ -57,7 +57,7 @@ bool RepeatedHimself(Engine& engine) {
     if (user.repetitionCount > 0 && !windowEnded) {
         ConsoleLine(engine,
                     "A.I. > Ignoring user " + s.request.UserNick + ". User repeating himself.");
-        s.outcomes.RepetitionOutcome = 2;
+        s.outcomes.RepetitionOutcome = RepetitionOutcome::Ignored;
         return false;
     }
     if (engine.out.random->bounded(2) == 1) {
@@ -75,7 +75,7 @@ void DetectRepetition(Engine& engine) {
     const EngineState& s = engine.state;
     const Request& r = s.request;
     if (!r.Highlighted && !r.PrivateInput) return;
-    if (s.settings.ignoreAdminTextRepetitions && r.Privilege == 1) return;
+    if (s.settings.ignoreAdminTextRepetitions && r.Privilege == Privilege::Owner) return;
     if (TrainingModeUser(engine)) return;
 
     Query& db = engine.db;

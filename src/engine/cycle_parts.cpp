@@ -53,7 +53,7 @@ void VersionBanner(Engine& engine) {
     if (!triggers.contains(r.WorkPhrase)) return;
     r.OutputPhrase = QStringLiteral("Q.I.V.O™ Quenmark Talvane™ # Version ") + TALVANE_VERSION;
     r.Answered = true;
-    engine.state.outcomes.VersionReplied = 1;
+    engine.state.outcomes.VersionReplied = true;
 }
 
 QString LoggedInput(const QString& workPhrase) {

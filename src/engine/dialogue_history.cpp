@@ -16,10 +16,12 @@ bool HasPhraseMarker(const QString& upper) {
 }
 
 // The input was already dealt with by a stage that is no ordinary answer.
-bool HandledOtherwise(const Outcomes& o) {
-    return o.KeyEventActive || o.TeachingHandled || o.ErasingHandled || o.EmptyInputAnswered ||
-           o.HighlightAnswered || o.StopLonelyAnswered || o.StopMmasAnswered ||
-           o.ConverterAnswered || o.RepetitionOutcome == 1 || o.RepetitionOutcome == 2;
+bool HandledOtherwise(const EngineState& s) {
+    const Outcomes& o = s.outcomes;
+    return s.keyEvents.KeyEventActive || o.TeachingHandled || o.ErasingHandled ||
+           o.EmptyInputAnswered || o.HighlightAnswered || o.StopLonelyAnswered ||
+           o.StopMmasAnswered || o.ConverterAnswered ||
+           o.RepetitionOutcome != RepetitionOutcome::None;
 }
 
 bool IsContextKeywordSet(Query& db, const QString& upper) {
@@ -55,7 +57,7 @@ bool RepeatedHimself(Engine& engine, TUserVariables& user, const QDateTime& now)
     if (user.repetitionCount >= 1 && nowMinutes <= user.ignoreUntil) {
         ConsoleLine(engine, "A.I. > Ignoring user " + engine.state.request.UserNick +
                                 ". User repeating himself.");
-        engine.state.outcomes.RepetitionOutcome = 2;
+        engine.state.outcomes.RepetitionOutcome = RepetitionOutcome::Ignored;
         return false;
     }
     ++user.repetitionCount;
@@ -69,7 +71,7 @@ bool RepeatedHimself(Engine& engine, TUserVariables& user, const QDateTime& now)
 void UpdateDialogueHistory(Engine& engine) {
     EngineState& s = engine.state;
     Request& r = s.request;
-    if (HandledOtherwise(s.outcomes)) return;
+    if (HandledOtherwise(s)) return;
     const QString said = r.Answered ? r.MatchedQuestion : r.WorkPhrase;
     const QString upper = said.toUpper();
     // An answer that matched no stored question (the dialogue intro) leaves nothing to repeat.
@@ -102,7 +104,9 @@ void UpdateDialogueHistory(Engine& engine) {
 
     const Settings& set = s.settings;
     if (minutes >= SettingNumber(set.HistoryTimeout, 0)) return;
-    if (set.ignoreAdminTextRepetitions && set.HistoryRepeatIgnore && r.Privilege == 1) return;
+    if (set.ignoreAdminTextRepetitions && set.HistoryRepeatIgnore &&
+        r.Privilege == Privilege::Owner)
+        return;
     r.EventName = "On User Repeated History - " + type;
     if (!set.ignoreAdminTextRepetitions && minutes <= 2) {
         r.EventName = "On User Repeated Himself";

@@ -21,7 +21,7 @@ qint64 ContinuousMinutes(const QDateTime& time) {
 
 void TrainingNotice(Engine& engine, const QString& text) {
     const Request& r = engine.state.request;
-    if (r.TargetKind == 0 || !engine.state.settings.allowTrainingMode) return;
+    if (r.TargetKind == TargetKind::Local || !engine.state.settings.allowTrainingMode) return;
     Query& db = engine.db;
     if (db.open("SELECT * FROM users_options WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
         db.execute("INSERT INTO users_options (user, ease_teaching) VALUES (?, ?)",
@@ -29,5 +29,5 @@ void TrainingNotice(Engine& engine, const QString& text) {
         return;
     }
     if (db.field("ease_teaching") != "YES" || !engine.out.irc->connected()) return;
-    engine.out.irc->sendAction(r.Privilege == 1 ? r.ReplyTarget : r.UserNick, text);
+    engine.out.irc->sendAction(r.Privilege == Privilege::Owner ? r.ReplyTarget : r.UserNick, text);
 }

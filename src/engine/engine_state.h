@@ -1,5 +1,6 @@
 #pragma once
 
+#include "request_kinds.h"
 #include "settings.h"
 #include "stores.h"
 
@@ -7,7 +8,7 @@
 
 // The input the NLP cycle is working on.
 struct Request {
-    int TargetKind = 0;
+    ::TargetKind TargetKind = ::TargetKind::Local;
     QString UserAddress;
     QString ReplyTarget;
     QString UserNick;
@@ -27,11 +28,12 @@ struct Request {
     bool NickRemoved = false;
     bool AdmMatch = false;
     bool DatabaseMatch = false;
+    bool AdmExpandAnswered = false;  // "[ADMEXPAND]" was handled
     QString InputCategory = "interface_s";
     QString Daytime;
     QString Personality;
     QString Category = "DEFAULT";
-    int Privilege = 0;
+    ::Privilege Privilege = ::Privilege::BasicUser;
     QString PrivilegeHost;          // the host of the users_privileges row found for this input
     bool TemporaryGranted = false;  // temporary moderator status granted or renewed this input
     QString MatchedQuestion;
@@ -40,27 +42,28 @@ struct Request {
     QString OutputPhrase;
 };
 
-// Through these a stage tells the cycle what it did.
+// Through these a stage tells the cycle what it did. The cycle clears them all when it takes an
+// input.
 struct Outcomes {
-    int VersionReplied = 0;
-    int CommandDone = 0;
-    int KeyEventOutcome = 0;  // 0 none, 1 consumed, 2 continue without the understanding stages
-    int KeyEventActive = 0;
-    int RepetitionOutcome = 0;  // 0 none, 1 answered, 2 the user is being ignored
-    int HighlightAnswered = 0;
-    int EmptyInputAnswered = 0;
-    int AnswerOwnerAnswered = 0;
-    int TeachingHandled = 0;
-    int ErasingHandled = 0;
-    int ResponseTaught = 0;
-    int StopLonelyAnswered = 0;
-    int StopMmasAnswered = 0;
-    int ConverterAnswered = 0;
-    int AdmExpandAnswered = 0;
-    int IntelligentModeRefused = 0;
+    bool VersionReplied = false;
+    bool CommandDone = false;
+    ::RepetitionOutcome RepetitionOutcome = ::RepetitionOutcome::None;
+    bool HighlightAnswered = false;
+    bool EmptyInputAnswered = false;
+    bool AnswerOwnerAnswered = false;
+    bool TeachingHandled = false;
+    bool ErasingHandled = false;
+    bool ResponseTaught = false;
+    bool StopLonelyAnswered = false;
+    bool StopMmasAnswered = false;
+    bool ConverterAnswered = false;
+};
 
-    // Every outcome but the four that their own stages clear.
-    void resetForCycle();
+// What the key-event check found. Its stage clears it when it starts, so a cycle that never
+// reaches the check (the version banner) sees what the last check found.
+struct KeyEventCheck {
+    ::KeyEventOutcome KeyEventOutcome = ::KeyEventOutcome::None;
+    bool KeyEventActive = false;
 };
 
 // The current time split into text parts without leading zeros, and the two stored forms.
@@ -75,7 +78,7 @@ struct LonelyState {
     QString userKey;
     QString outputPhrase;
     QString replyTarget;
-    int targetKind = 0;
+    TargetKind targetKind = TargetKind::Local;
 };
 
 // Row counts of the brain, refreshed at the start of every cycle.
@@ -103,15 +106,19 @@ struct TLPRecord2 {
     QString phrase;
 };
 struct PublicGateTables {
-    QList<TLPRecord> windows;   // TLPRecord: start of each channel's answer window
-    QList<TLPRecord2> phrases;  // TLPRecord2: phrases already answered per channel
-    QList<TLPRecord3> activity; // TLPRecord3: last message per channel
+    // Set by the gate when it refuses a reaction to the current channel message; the gate clears
+    // it when it starts.
+    bool IntelligentModeRefused = false;
+    QList<TLPRecord> windows;    // TLPRecord: start of each channel's answer window
+    QList<TLPRecord2> phrases;   // TLPRecord2: phrases already answered per channel
+    QList<TLPRecord3> activity;  // TLPRecord3: last message per channel
 };
 
 struct EngineState {
     Settings settings;
     Request request;
     Outcomes outcomes;
+    KeyEventCheck keyEvents;
     ClockParts clock;
     LonelyState lonely;
     BrainCounts counts;

@@ -36,12 +36,12 @@ TInput PopInput(Engine& engine) {
 
 TInput LocalInput(const Engine& engine, const QString& phrase) {
     const QString owner = engine.state.settings.ownersNickname;
-    return TInput{.TargetKind = 0,
+    return TInput{.TargetKind = TargetKind::Local,
                   .UserAddress = "127.0.0.1",
                   .ReplyTarget = owner,
                   .UserNick = owner,
                   .RawText = {},
                   .OriginalPhrase = phrase,
                   .UpperPhrase = phrase.toUpper(),
-                  .Highlighted = 0};
+                  .Highlighted = false};
 }

@@ -35,10 +35,10 @@ void CreateWithFirstLine(const QString& path, const QString& firstLine) {
     if (!QFileInfo::exists(path)) AppendText(path, firstLine + '\n');
 }
 
-QString PrivilegeWord(int privilege) {
+QString PrivilegeWord(Privilege privilege) {
     static const QString words[] = {"basic user", "owner/coowner", "super moderator",
                                     "basic moderator", "ignored"};
-    return privilege >= 0 && privilege < int(std::size(words)) ? words[privilege] : words[0];
+    return words[int(privilege)];
 }
 
 }  // namespace
@@ -60,14 +60,14 @@ void EnsureConversationLogs(Engine& engine, const QString& replyTarget, const QS
     }
 }
 
-void ChatLogLine(Engine& engine, int kind, const QString& replyTarget, const QString& nick,
+void ChatLogLine(Engine& engine, TargetKind kind, const QString& replyTarget, const QString& nick,
                  const QString& addressee, const QString& text, ChatLineKind lineKind) {
     QString line;
-    if (kind == 0) {
+    if (kind == TargetKind::Local) {
         // On the local console the character's side carries the "(LOCAL)" tag.
         line = lineKind == ChatLineKind::Input ? nick + " > " + addressee + " (LOCAL) > " + text
                                                : nick + " (LOCAL) > " + addressee + " > " + text;
-    } else if (kind == 2) {
+    } else if (kind == TargetKind::HighlightedChannel) {
         line = nick + " > " + addressee + " > " + text;
     } else {
         line = nick + " > " + text;

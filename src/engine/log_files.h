@@ -1,5 +1,7 @@
 #pragma once
 
+#include "request_kinds.h"
+
 #include <QString>
 
 class Engine;
@@ -17,7 +19,7 @@ void EnsureConversationLogs(Engine& engine, const QString& replyTarget, const QS
 // Appends one line of the dialogue to the chat log of the conversation with `replyTarget`.
 // `nick` speaks the line and `addressee` hears it: for an input the user and the character,
 // for an answer the character and the user. Throws TextFileError.
-void ChatLogLine(Engine& engine, int kind, const QString& replyTarget, const QString& nick,
+void ChatLogLine(Engine& engine, TargetKind kind, const QString& replyTarget, const QString& nick,
                  const QString& addressee, const QString& text, ChatLineKind lineKind);
 // Writes the NLP-log entry of the current request; its last line stays open for the answer and
 // the next entry of the file continues it when no answer comes. Throws TextFileError.

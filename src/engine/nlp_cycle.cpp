@@ -27,13 +27,13 @@ Next UnderstandAndAnswer(Engine& e) {
     // Before the input is understood: who speaks, and whether it is a command.
     Run(st.ClassifyDaytime, e);
     if (s.settings.allowLonelyTalking) Run(st.WatchUser, e);
-    if (s.settings.processPublicMessages && r.TargetKind != 3)
+    if (s.settings.processPublicMessages && r.TargetKind != TargetKind::Private)
         ConsoleLine(e, "A.I. > Processing public message..");
     PlayCue(e, "nlp.wav");
     VersionBanner(e);
     if (o.VersionReplied) return Next::Log;
     Run(st.ResolvePrivilege, e);
-    if (r.Privilege == 4) return Next::Finish;
+    if (r.Privilege == Privilege::Ignored) return Next::Finish;
     if (s.settings.allowIrcCommands) {
         Run(st.DispatchChatCommand, e);
         if (o.CommandDone) {
@@ -58,8 +58,8 @@ Next UnderstandAndAnswer(Engine& e) {
     // Understanding: a pending key event, the rewriting rules, mood, repetition and the inputs
     // that answer themselves.
     Run(st.CheckKeyEvents, e);
-    if (o.KeyEventOutcome == 1) return Next::Finish;
-    if (o.KeyEventOutcome == 2) return Next::Log;
+    if (s.keyEvents.KeyEventOutcome == KeyEventOutcome::Consumed) return Next::Finish;
+    if (s.keyEvents.KeyEventOutcome == KeyEventOutcome::SkipUnderstanding) return Next::Log;
 
     if (!r.HasLink) {
         Run(st.ApplyContextKeywords, e);
@@ -69,8 +69,8 @@ Next UnderstandAndAnswer(Engine& e) {
     }
     Run(st.JudgeMood, e);
     Run(st.DetectRepetition, e);
-    if (o.RepetitionOutcome == 2) return Next::Finish;
-    if (o.RepetitionOutcome == 1) return Next::Log;
+    if (o.RepetitionOutcome == RepetitionOutcome::Ignored) return Next::Finish;
+    if (o.RepetitionOutcome == RepetitionOutcome::Answered) return Next::Log;
     Run(st.CheckTeacherStatus, e);
     Run(st.HandleEmptyInput, e);
     if (o.EmptyInputAnswered) return Next::Log;
@@ -81,7 +81,7 @@ Next UnderstandAndAnswer(Engine& e) {
     if (o.AnswerOwnerAnswered) return Next::Log;
 
     // Teaching and erasing: the first stage that handles the input ends the chain.
-    const std::pair<const Stage*, int*> chain[] = {
+    const std::pair<const Stage*, bool*> chain[] = {
         {&st.EraseSynonym, &o.ErasingHandled},
         {&st.TeachSynonym, &o.TeachingHandled},
         {&st.TeachResponse, &o.TeachingHandled},
@@ -118,17 +118,17 @@ Next UnderstandAndAnswer(Engine& e) {
         if (o.ConverterAnswered) return Next::Log;
     }
     Run(st.ExpandAdmQuestion, e);
-    if (o.AdmExpandAnswered) return Next::Log;
+    if (r.AdmExpandAnswered) return Next::Log;
     SaveInputContext(e);
     Run(st.LookupAnswer, e);
     Run(st.PublicAnswerGate, e);
-    if (o.IntelligentModeRefused) {
+    if (s.publicGate.IntelligentModeRefused) {
         ConsoleLine(e,
                     "A.I. > Intelligent Mode algorithm does not allow reacting on current "
                     "public message.");
         return Next::Finish;
     }
-    if (r.TargetKind == 1 && s.settings.processPublicMessages) {
+    if (r.TargetKind == TargetKind::Channel && s.settings.processPublicMessages) {
         if (!r.Answered) return Next::Finish;
         if (!s.settings.answerOnPublicMessages) {
             ConsoleLine(e, "A.I. > Notice! Option \"Answer On Public Messages\" is disabled.");
@@ -181,7 +181,7 @@ void LogAndAnswer(Engine& e) {
     // The version banner answers a fixed phrase: it is no repetition of anything stored.
     if (!o.VersionReplied) {
         UpdateDialogueHistory(e);
-        if (o.RepetitionOutcome == 2) return;
+        if (o.RepetitionOutcome == RepetitionOutcome::Ignored) return;
     }
     if (r.Answered) return Deliver(e);
     if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow && s.dialogue.unanswered == 1) {
@@ -218,8 +218,9 @@ void TakeInput(Engine& e) {
     r.RawText = input.RawText;
     r.OriginalPhrase = input.OriginalPhrase;
     r.WorkPhrase = input.UpperPhrase;
-    r.Highlighted = input.Highlighted != 0;
-    r.PrivateInput = input.TargetKind == 0 || input.TargetKind == 3;
+    r.Highlighted = input.Highlighted;
+    r.PrivateInput =
+        input.TargetKind == TargetKind::Local || input.TargetKind == TargetKind::Private;
     s.ProcessesRemaining = int(s.stores.InputStore.size());
     e.showStatusLine();
     emit e.inputTaken();
@@ -227,7 +228,7 @@ void TakeInput(Engine& e) {
     e.out.console->setColour(ConsoleColour::Red);
     r.UserKey = EncodeNick(r.UserNick);
     r.OwnerKey = EncodeNick(s.settings.ownersNickname);
-    s.outcomes.resetForCycle();
+    s.outcomes = Outcomes{};
     s.clock = ComputeClockParts(e.out.clock->now());
     CountBrainRows(e);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "request_kinds.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,25 +10,25 @@
 // The in-memory work stores. They start empty and live as long as the program.
 
 struct TInput {
-    int TargetKind = 0;  // 0 local console, 1 channel, 2 channel with highlight, 3 private
+    ::TargetKind TargetKind = ::TargetKind::Local;
     QString UserAddress;
     QString ReplyTarget;
     QString UserNick;
     QString RawText;
     QString OriginalPhrase;
     QString UpperPhrase;
-    int Highlighted = 0;
+    bool Highlighted = false;
 };
 
 struct TMMAS {
     QString userKey;
     QString outputPhrase;
     QString replyTarget;
-    int targetKind = 0;
+    TargetKind targetKind = TargetKind::Local;
 };
 
 struct TLTimers {
-    int targetKind = 0;
+    TargetKind targetKind = TargetKind::Local;
     QString replyTarget;
     QString userKey;
     QString lastInputTime;  // "hh:mm:ss"
@@ -34,8 +36,8 @@ struct TLTimers {
 
 struct TKeyEvents {
     QString userKey;
-    QString eventType;  // "CONTEXT"
-    int active = 0;
+    QString eventType;    // "CONTEXT"
+    bool active = false;  // waits for the user's choice
     QString pendingPhrase;
     QString question;
 };

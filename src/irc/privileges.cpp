@@ -10,11 +10,14 @@ namespace {
 
 const QString kLocalConsole = QStringLiteral("127.0.0.1");
 
-int LevelOf(const QString& type) {
-    static const QHash<QString, int> levels = {{"BASIC USER", 0},      {"OWNER", 1},
-                                               {"COOWNER", 1},         {"SUPER MODERATOR", 2},
-                                               {"BASIC MODERATOR", 3}, {"IGNORED", 4}};
-    return levels.value(type, 0);
+Privilege LevelOf(const QString& type) {
+    static const QHash<QString, Privilege> levels = {{"BASIC USER", Privilege::BasicUser},
+                                                     {"OWNER", Privilege::Owner},
+                                                     {"COOWNER", Privilege::Owner},
+                                                     {"SUPER MODERATOR", Privilege::SuperModerator},
+                                                     {"BASIC MODERATOR", Privilege::BasicModerator},
+                                                     {"IGNORED", Privilege::Ignored}};
+    return levels.value(type, Privilege::BasicUser);
 }
 
 class PrivilegeResolution {
@@ -38,7 +41,7 @@ class PrivilegeResolution {
         if (!owner) {
             if (settings_.testMode) return grantTemporary();
             write("BASIC USER");
-            r_.Privilege = 0;
+            r_.Privilege = Privilege::BasicUser;
             return;
         }
         if (index_.isEmpty()) enrolOwner();
@@ -59,7 +62,7 @@ class PrivilegeResolution {
 
     void grantTemporary() {
         write("TEMPORARY");
-        r_.Privilege = 3;
+        r_.Privilege = Privilege::BasicModerator;
         r_.TemporaryGranted = true;
         ConsoleLine(
             e_, "A.I. > Granted temporary basic moderator status for user " + r_.UserNick + ".");
@@ -73,7 +76,7 @@ class PrivilegeResolution {
                        {r_.OwnerKey, kLocalConsole}) > 0;
         if (r_.UserAddress == kLocalConsole) {
             write("OWNER");
-            r_.Privilege = 1;
+            r_.Privilege = Privilege::Owner;
             return;
         }
         if (!e_.stages.OwnerIdentityVerified(e_)) {
@@ -82,7 +85,7 @@ class PrivilegeResolution {
             return;
         }
         write("OWNER");
-        r_.Privilege = 1;
+        r_.Privilege = Privilege::Owner;
         notifyOwner(hadRemoteRow ? "Your secondary Q.I.V.O™ online owner status is now activated!"
                                  : "Your primary Q.I.V.O™ online owner status is now activated!");
     }

@@ -6,8 +6,9 @@
 namespace {
 
 // Owners and co-owners, super moderators, basic and temporary moderators.
-bool MayToggle(int privilege) {
-    return privilege >= 1 && privilege <= 3;
+bool MayToggle(Privilege privilege) {
+    return privilege == Privilege::Owner || privilege == Privilege::SuperModerator ||
+           privilege == Privilege::BasicModerator;
 }
 
 struct ConverterCommand {
@@ -33,7 +34,7 @@ void ToggleConverter(Engine& engine) {
         r.EventName = QString::fromUtf8(event);
         Run(engine.stages.PrepareEventMessage, engine);
         engine.stages.UnwatchUser(engine, r.UserKey);
-        s.outcomes.ConverterAnswered = 1;
+        s.outcomes.ConverterAnswered = true;
         r.Answered = true;
         return;
     }

@@ -72,7 +72,7 @@ void FoldLetterRuns(Engine& engine) {
     }
     SqueezeBlankRuns(phrase, 10);
     TrimBlanks(phrase);
-    s.outcomes.HighlightAnswered = 0;
+    s.outcomes.HighlightAnswered = false;
     if (s.request.Highlighted && phrase.isEmpty()) phrase = kHighlighted.toString();
 }
 

@@ -94,7 +94,7 @@ void Delivery::StartDelivery() {
                               entry.outputPhrase,
                               EncodeNick(entry.replyTarget),
                               QString::number(total),
-                              QString::number(entry.targetKind)};
+                              QString::number(int(entry.targetKind))};
             if (!found) {
                 db.execute(
                     "INSERT INTO mmas (`user`, `phrase`, `finished`, `original`, `channel`, "
@@ -141,7 +141,7 @@ void Delivery::takeNextLine() {
     out.addressee = DecodeNick(row.user);
     out.target = DecodeNick(row.channel);
     if (!out.target.contains('#')) out.target = out.addressee;
-    out.kind = row.type.toInt();
+    out.kind = StoredTargetKind(row.type.toInt());
     const qsizetype linesLeft = phrase.count('#');
     MultiLineAnswering.setInterval(NextTickMs(s.settings.typingSimulation, linesLeft));
     const qsizetype separator = phrase.indexOf('#');
@@ -186,7 +186,7 @@ void Delivery::StopDelivery() {
         row.finished = "YES";
         WriteRow(db, row);
     }
-    s.outcomes.StopMmasAnswered = 1;
+    s.outcomes.StopMmasAnswered = true;
     r.EventName = "On Stop MMAS";
     PrepareEventMessage(engine_);
     SaveInputContext(engine_);

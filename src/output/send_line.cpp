@@ -13,17 +13,18 @@
 
 namespace {
 
-QString KindName(int kind) {
+QString KindName(TargetKind kind) {
     switch (kind) {
-        case 1:
+        case TargetKind::Channel:
             return QStringLiteral("channel");
-        case 2:
+        case TargetKind::HighlightedChannel:
             return QStringLiteral("channel + highlight");
-        case 3:
+        case TargetKind::Private:
             return QStringLiteral("private");
-        default:
-            return QStringLiteral("local");
+        case TargetKind::Local:
+            break;
     }
+    return QStringLiteral("local");
 }
 
 // The marker "[ACTION]" in any case; the line goes out as an IRC action without it.
@@ -36,8 +37,8 @@ bool TakeActionMarker(QString& line) {
 
 void SendByKind(Engine& engine, const OutgoingLine& out, const QString& text, bool action) {
     IrcSender& irc = *engine.out.irc;
-    if (out.kind == 1 || out.kind == 2 || out.kind == 3) {
-        const QString to = out.kind == 3 ? out.addressee : out.target;
+    if (out.kind != TargetKind::Local) {
+        const QString to = out.kind == TargetKind::Private ? out.addressee : out.target;
         action ? irc.sendAction(to, text) : irc.sendPrivmsg(to, text);
     } else {
         engine.out.additional->showChatView();
@@ -46,7 +47,7 @@ void SendByKind(Engine& engine, const OutgoingLine& out, const QString& text, bo
 
 void ShowInChatView(Engine& engine, const OutgoingLine& out, const QString& shown) {
     const Settings& settings = engine.state.settings;
-    if (settings.showOnlyLocalChat && out.kind != 0) return;
+    if (settings.showOnlyLocalChat && out.kind != TargetKind::Local) return;
     const QString stamp = LongTimeText(engine.out.clock->now().time()) + " > " + settings.nickname;
     static const QStringList marks = {".", "!", "?"};
     engine.out.additional->chatLine(
@@ -60,7 +61,7 @@ void ShowInChatView(Engine& engine, const OutgoingLine& out, const QString& show
 PreparedLine PrepareLine(Engine& engine, const OutgoingLine& out) {
     const Settings& settings = engine.state.settings;
     PreparedLine prepared;
-    if (settings.quietProcessingModeInIrc && out.kind != 0) {
+    if (settings.quietProcessingModeInIrc && out.kind != TargetKind::Local) {
         ConsoleLine(engine,
                     "A.I. > Unable to respond, because quiet processing mode in IRC is enabled.");
         prepared.fate = PreparedLine::Fate::Quiet;
@@ -97,7 +98,8 @@ void SendPreparedLine(Engine& engine, const OutgoingLine& out, const PreparedLin
     if (prepared.fate == PreparedLine::Fate::Send) {
         QString text = prepared.text;
         const bool action = TakeActionMarker(text);
-        if (out.kind == 2 && out.number == 1 && !action && !Contains(text, out.addressee))
+        if (out.kind == TargetKind::HighlightedChannel && out.number == 1 && !action &&
+            !Contains(text, out.addressee))
             text = out.addressee + ": " + text;
         SendByKind(engine, out, text, action);
         DetailLine(engine, "A.I. > Added " +

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "engine/request_kinds.h"
+
 #include <QString>
 
 class Engine;
 
 // One answer line on its way from the mmas row to its target.
 struct OutgoingLine {
-    QString line;       // as taken from the row
-    int kind = 0;       // target kind 0..3
+    QString line;  // as taken from the row
+    TargetKind kind = TargetKind::Local;
     QString target;     // channel, or the addressee
     QString addressee;  // plain nick
     QString userKey;    // the addressee in nick encoding

@@ -14,6 +14,6 @@ void EndCommand(Engine& engine, const CommandReply& reply, bool erasing) {
         ConsoleLine(engine, line);
     if (!reply.notice.isEmpty()) TrainingNotice(engine, reply.notice);
     Outcomes& o = engine.state.outcomes;
-    (erasing ? o.ErasingHandled : o.TeachingHandled) = 1;
+    (erasing ? o.ErasingHandled : o.TeachingHandled) = true;
     engine.state.request.Answered = true;
 }

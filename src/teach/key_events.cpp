@@ -6,20 +6,20 @@
 #include "engine/engine.h"
 
 void CheckKeyEvents(Engine& engine) {
-    Outcomes& o = engine.state.outcomes;
+    KeyEventCheck& o = engine.state.keyEvents;
     ConsoleLine(engine, "A.I. > Checking KeyEvents..");
-    o.KeyEventOutcome = 0;
-    o.KeyEventActive = 0;
+    o.KeyEventOutcome = KeyEventOutcome::None;
+    o.KeyEventActive = false;
     for (const TKeyEvents& event : engine.state.stores.KeyEventsStore) {
-        if (event.userKey != engine.state.request.UserKey || event.active != 1) continue;
-        o.KeyEventActive = 1;
+        if (event.userKey != engine.state.request.UserKey || !event.active) continue;
+        o.KeyEventActive = true;
         if (event.eventType != "CONTEXT") {
-            o.KeyEventOutcome = 1;
+            o.KeyEventOutcome = KeyEventOutcome::Consumed;
             return;
         }
         ConsoleLine(engine, "A.I. > KeyEvent active for context learning.");
         TeachResponseChoice(engine);
-        o.KeyEventOutcome = 2;
+        o.KeyEventOutcome = KeyEventOutcome::SkipUnderstanding;
         return;
     }
     ConsoleLine(engine, "A.I. > No KeyEvent is active.");

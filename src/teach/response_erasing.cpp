@@ -63,7 +63,8 @@ QString LinkedKeywords(const QString& question, const QString& tail) {
 // "Protect Taught Responses": only an owner or the teacher takes a taught answer back.
 bool Protected(Engine& engine, const LastAnswer& last) {
     const Request& r = engine.state.request;
-    if (!engine.state.settings.protectTaughtResponses || r.Privilege == 1) return false;
+    if (!engine.state.settings.protectTaughtResponses || r.Privilege == Privilege::Owner)
+        return false;
     Query& db = engine.db;
     if (db.open("SELECT * FROM " + last.table + " WHERE question=? AND answer=? LIMIT 1",
                 {last.question, last.answer}) > 0 &&
@@ -138,7 +139,7 @@ void CountErasures(Engine& engine, qint64 erased) {
 void EraseResponse(Engine& engine) {
     EngineState& s = engine.state;
     Request& r = s.request;
-    if (r.TargetKind == 1) return;
+    if (r.TargetKind == TargetKind::Channel) return;
     const QString upper = r.WorkPhrase.toUpper();
     const bool one = upper.contains("[ERASE]");
     if (!one && !upper.contains("[ERASEALL]")) return;
@@ -152,7 +153,7 @@ void EraseResponse(Engine& engine) {
                            "response erasing restricted by owner.",
                            true},
                           true);
-    if (r.Privilege == 0)
+    if (r.Privilege == Privilege::BasicUser)
         return EndCommand(engine,
                           {{"A.I. > Response erasing restricted for user: " + r.UserNick},
                            "On Manual Erasing - Restricted For You",

@@ -58,7 +58,7 @@ bool ModifyResponse(Engine& engine, const QString& table, const QString& questio
         user.lastAnswer = newAnswer;
         ConsoleLine(engine, "A.I. > Response modified.");
         RaiseEvent(engine, "On Manual Learning - Response - Modified");
-        engine.state.outcomes.TeachingHandled = 1;
+        engine.state.outcomes.TeachingHandled = true;
         r.Answered = true;
         return true;
     }

@@ -94,6 +94,6 @@ void RefuseResponse(Engine& engine, ResponseRefusal refusal, bool extend) {
         ConsoleLine(engine, mode.lines[i] + (i == 0 && texts.nickEndsFirstLine ? r.UserNick : ""));
     RaiseEvent(engine, texts.event);
     if (!mode.notice.isEmpty()) TrainingNotice(engine, mode.notice);
-    engine.state.outcomes.TeachingHandled = 1;
+    engine.state.outcomes.TeachingHandled = true;
     r.Answered = true;
 }

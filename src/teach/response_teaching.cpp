@@ -27,7 +27,7 @@ TKeyEvents* FirstKeyEvent(Engine& engine) {
 }
 
 void Handled(Engine& engine) {
-    engine.state.outcomes.TeachingHandled = 1;
+    engine.state.outcomes.TeachingHandled = true;
     engine.state.request.Answered = true;
 }
 
@@ -39,7 +39,7 @@ class ResponseCommand {
 
     void run() {
         answer_ = r_.WorkPhrase;
-        e_.state.outcomes.ResponseTaught = 1;
+        e_.state.outcomes.ResponseTaught = true;
         ConsoleLine(e_, extend_ ? "A.I. > Received response extend command."
                                 : "A.I. > Received response teaching command.");
         if (!permitted() || !readQuestion()) return;
@@ -69,7 +69,9 @@ class ResponseCommand {
   private:
     void refuse(ResponseRefusal refusal) { RefuseResponse(e_, refusal, extend_); }
 
-    bool moderatorOrAbove() const { return r_.Privilege == 1 || r_.Privilege == 2; }
+    bool moderatorOrAbove() const {
+        return r_.Privilege == Privilege::Owner || r_.Privilege == Privilege::SuperModerator;
+    }
     bool restricted() const {
         return e_.state.settings.restrictAdvancedTeaching && !moderatorOrAbove();
     }
@@ -78,7 +80,7 @@ class ResponseCommand {
         const Settings& s = e_.state.settings;
         if (!s.allowDataTeaching) {
             refuse(ResponseRefusal::TeachingNotAllowed);
-        } else if (r_.Privilege == 0) {
+        } else if (r_.Privilege == Privilege::BasicUser) {
             refuse(ResponseRefusal::RestrictedForUser);
         } else if (extend_ && restricted()) {
             refuse(ResponseRefusal::ExtendRestricted);
@@ -102,7 +104,7 @@ class ResponseCommand {
         question_ = db.field(extend_ ? "original_question" : "phrase").toUpper();
         if (choice_.isNull()) return true;
         TKeyEvents* event = FirstKeyEvent(e_);
-        event->active = 0;
+        event->active = false;
         // Nothing of the last answer is near the choice's answer, so it is taught, not modified.
         for (TUserVariables& user : e_.state.stores.UserVarStore)
             if (user.nick == r_.UserNick) user.lastAnswer = answer_;
@@ -117,7 +119,7 @@ class ResponseCommand {
     // A question with the context marker waits for the user's choice: the whole contextual
     // phrase, or its context keywords alone.
     void holdForChoice() {
-        const TKeyEvents held{r_.UserKey, "CONTEXT", 1, (extend_ ? "##" : "#") + answer_,
+        const TKeyEvents held{r_.UserKey, "CONTEXT", true, (extend_ ? "##" : "#") + answer_,
                               question_};
         if (TKeyEvents* event = FirstKeyEvent(e_)) {
             *event = held;
@@ -223,7 +225,7 @@ class ResponseCommand {
 // Recognises the command marker and starts the command; `choice` replays a held one.
 void Teach(Engine& engine, QChar choice) {
     Request& r = engine.state.request;
-    if (choice.isNull() && r.TargetKind == 1) return;
+    if (choice.isNull() && r.TargetKind == TargetKind::Channel) return;
     if (!r.WorkPhrase.startsWith('#')) return;
     r.WorkPhrase.remove(0, 1);
     const bool extend = r.WorkPhrase.startsWith('#');

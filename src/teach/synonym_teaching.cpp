@@ -101,8 +101,8 @@ CommandReply NotFound(SynonymKind kind) {
 // Who may change definitions: owners, co-owners and super moderators.
 std::optional<Refusal> Permission(const Engine& engine, bool allowed) {
     if (!allowed) return Refusal::NotAllowed;
-    if (engine.state.request.Privilege == 0) return Refusal::Restricted;
-    if (engine.state.request.Privilege == 3) return Refusal::Limited;
+    if (engine.state.request.Privilege == Privilege::BasicUser) return Refusal::Restricted;
+    if (engine.state.request.Privilege == Privilege::BasicModerator) return Refusal::Limited;
     return std::nullopt;
 }
 
@@ -124,7 +124,7 @@ bool HasRow(Engine& engine, const QString& table, const QString& where,
 }
 
 void Handled(Engine& engine, bool erasing) {
-    (erasing ? engine.state.outcomes.ErasingHandled : engine.state.outcomes.TeachingHandled) = 1;
+    (erasing ? engine.state.outcomes.ErasingHandled : engine.state.outcomes.TeachingHandled) = true;
     engine.state.request.Answered = true;
 }
 
@@ -171,7 +171,7 @@ std::optional<Refusal> Objection(Engine& engine, const QString& table, SynonymSi
 
 void TeachSynonym(Engine& engine) {
     Request& r = engine.state.request;
-    if (r.TargetKind == 1 || !r.WorkPhrase.contains('=')) return;
+    if (r.TargetKind == TargetKind::Channel || !r.WorkPhrase.contains('=')) return;
     const qsizetype at = r.WorkPhrase.indexOf('=');
     SynonymSides sides{r.WorkPhrase.left(at), r.WorkPhrase.mid(at + 1)};
     ConsoleLine(engine, "A.I. > Received synonym learn command.");
@@ -210,7 +210,7 @@ void TeachSynonym(Engine& engine) {
 void EraseSynonym(Engine& engine) {
     Request& r = engine.state.request;
     const QString& phrase = r.WorkPhrase;
-    if (r.TargetKind == 1) return;
+    if (r.TargetKind == TargetKind::Channel) return;
     for (const char* teaching : {"<>=<>", "<>==", "<>=<<", "<>=>>", "<>=#", "<>=##"})
         if (phrase == QLatin1String(teaching)) return;
     const qsizetype at = phrase.indexOf(QLatin1String("<>"));

@@ -26,13 +26,13 @@ std::optional<CommandReply> Refusal(Engine& engine, const WordListCommand& comma
             {lead + " canceled."},
             notice + " restricted by owner."};
     // Only owners, co-owners and super moderators change word lists.
-    const int privilege = s.request.Privilege;
-    if (privilege == 0)
+    const Privilege privilege = s.request.Privilege;
+    if (privilege == Privilege::BasicUser)
         return CommandReply{{lead + " restricted for user: " + s.request.UserNick},
                             family + "Restricted For You",
                             {},
                             notice + " restricted for you."};
-    if (privilege == 3)
+    if (privilege == Privilege::BasicModerator)
         return CommandReply{{lead + " limited for user: " + s.request.UserNick},
                             family + "Limited For You",
                             {},
@@ -92,7 +92,7 @@ void Erase(Engine& engine, const WordListCommand& command, const WordListEntry& 
 
 void RunWordListCommand(Engine& engine, const WordListCommand& command) {
     const Request& r = engine.state.request;
-    if (r.TargetKind == 1 || !Contains(r.WorkPhrase, command.token)) return;
+    if (r.TargetKind == TargetKind::Channel || !Contains(r.WorkPhrase, command.token)) return;
     QString rest = r.WorkPhrase;
     RemoveIgnoringCase(rest, command.token);
     const std::optional<WordListEntry> entry = command.entry(engine, rest);

@@ -13,7 +13,7 @@ TEST_F(AdmExpand, WidensAStoredOneWordQuestionForAdvancedMatching) {
     input("HELLO [ADMEXPAND]");
     ExpandAdmQuestion(*engine);
     EXPECT_EQ(events, QStringList{"On ADM - Expand Question"});
-    EXPECT_TRUE(engine->state.outcomes.AdmExpandAnswered);
+    EXPECT_TRUE(request().AdmExpandAnswered);
     EXPECT_TRUE(request().Answered);
     EXPECT_TRUE(consoleLines().contains("A.I. > Received ADM question expand command."));
     EXPECT_EQ(count("SELECT * FROM interface_s WHERE question='%%HELLO%%'"), 1);
@@ -31,7 +31,7 @@ TEST_F(AdmExpand, UnknownOrLongerQuestionChangesNothing) {
         input(phrase);
         ExpandAdmQuestion(*engine);
         EXPECT_EQ(events, QStringList{"On ADM - Expand Error"});
-        EXPECT_TRUE(engine->state.outcomes.AdmExpandAnswered);
+        EXPECT_TRUE(request().AdmExpandAnswered);
     }
     EXPECT_EQ(count("SELECT * FROM interface_s WHERE question='%GOOD%DAY%'"), 1);
 }
@@ -41,7 +41,7 @@ TEST_F(AdmExpand, OtherPhrasesAndTeachingAreLeftAlone) {
         input(phrase);
         ExpandAdmQuestion(*engine);
         EXPECT_TRUE(events.isEmpty());
-        EXPECT_FALSE(engine->state.outcomes.AdmExpandAnswered);
+        EXPECT_FALSE(request().AdmExpandAnswered);
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 class Lookup : public StageFixture {
   protected:
     // Looks the phrase up as a local standard phrase; returns the answer found, empty on a miss.
-    QString lookUp(const QString& phrase, int kind = 0) {
+    QString lookUp(const QString& phrase, TargetKind kind = TargetKind::Local) {
         input(phrase, "Owner", kind);
         LookupAnswer(*engine, indexes);
         return request().Answered ? request().OutputPhrase : QString();
@@ -176,10 +176,10 @@ TEST_F(Lookup, AdvancedDataMatchingTraceAndItsSwitches) {
         logged("A.I. > Analysing interface data with ADM (algorithm: A), (algorithm: B), "
                "(algorithm: C), (algorithm: D)."));
 
-    EXPECT_EQ(lookUp("WHAT TIME", 1), "");
+    EXPECT_EQ(lookUp("WHAT TIME", TargetKind::Channel), "");
     EXPECT_TRUE(logged("A.I. > ADM is not allowed on public messages."));
     settings().allowAdmOnPublicMessages = true;
-    EXPECT_EQ(lookUp("WHAT TIME", 1), " NOON ");
+    EXPECT_EQ(lookUp("WHAT TIME", TargetKind::Channel), " NOON ");
     EXPECT_TRUE(logged("A.I. > Notice! ADM is allowed on public messages."));
 
     settings().enableAdvancedDataMatching = false;

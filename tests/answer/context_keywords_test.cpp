@@ -21,7 +21,7 @@ class ContextKeywords : public StageFixture {
             {EncodeNick("Anna"), asked});
     }
     QString apply(const QString& phrase) {
-        input(phrase, "Anna", 3);
+        input(phrase, "Anna", TargetKind::Private);
         ApplyContextKeywords(*engine);
         return request().WorkPhrase;
     }

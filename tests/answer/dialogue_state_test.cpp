@@ -22,12 +22,12 @@ class DialogueState : public StageFixture {
 
 TEST_F(DialogueState, TeacherStatusLastsOnlyWhileTheUserTeachesResponses) {
     teacher("Anna", "YES");
-    input("# I AM FINE", "Anna", 3);
+    input("# I AM FINE", "Anna", TargetKind::Private);
     CheckTeacherStatus(*engine);
     EXPECT_EQ(column("Anna", "teacher"), "YES");
     EXPECT_TRUE(consoleLines().contains("A.I. > Users Anna statuss set as: Teacher."));
 
-    input("HOW ARE YOU", "Anna", 3);
+    input("HOW ARE YOU", "Anna", TargetKind::Private);
     CheckTeacherStatus(*engine);
     EXPECT_EQ(column("Anna", "teacher"), "NO");
     EXPECT_EQ(column("Anna", "contextual"), "NO");  // an empty column is written as "NO"
@@ -37,12 +37,12 @@ TEST_F(DialogueState, TeacherStatusLastsOnlyWhileTheUserTeachesResponses) {
 }
 
 TEST_F(DialogueState, AnUnknownUserGetsARecordOnlyWhenHeAddressesTheCharacter) {
-    input("HELLO ALL", "Bob", 1);
+    input("HELLO ALL", "Bob", TargetKind::Channel);
     CheckTeacherStatus(*engine);
     EXPECT_EQ(count("SELECT * FROM lastphrase_user"), 0);
     EXPECT_TRUE(consoleLines().contains("A.I. > Users Bob last statuss: Unknown."));
 
-    input("HELLO", "Bob", 3).InputCategory = "interface_q";
+    input("HELLO", "Bob", TargetKind::Private).InputCategory = "interface_q";
     CheckTeacherStatus(*engine);
     EXPECT_EQ(column("Bob", "phrase"), "QUENMARK TALVANE");
     EXPECT_EQ(column("Bob", "teacher"), "NO");
@@ -50,15 +50,16 @@ TEST_F(DialogueState, AnUnknownUserGetsARecordOnlyWhenHeAddressesTheCharacter) {
 }
 
 TEST_F(DialogueState, AnEmptyPhraseIsAnsweredOnlyWhenItWasMeantForTheCharacter) {
-    const std::pair<int, bool> kinds[] = {{0, true}, {1, false}, {3, true}};
+    const std::pair<TargetKind, bool> kinds[] = {
+        {TargetKind::Local, true}, {TargetKind::Channel, false}, {TargetKind::Private, true}};
     for (const auto& [kind, answered] : kinds) {
         input("", "Anna", kind);
         HandleEmptyInput(*engine);
-        EXPECT_TRUE(consoleLines().contains("A.I. > Warning! Empty input string.")) << kind;
-        EXPECT_EQ(engine->state.outcomes.EmptyInputAnswered, answered ? 1 : 0) << kind;
+        EXPECT_TRUE(consoleLines().contains("A.I. > Warning! Empty input string.")) << int(kind);
+        EXPECT_EQ(engine->state.outcomes.EmptyInputAnswered, answered) << int(kind);
         EXPECT_EQ(events, answered ? QStringList{"On Unknown User Input"} : QStringList{});
     }
-    input("HELLO", "Anna", 3);
+    input("HELLO", "Anna", TargetKind::Private);
     HandleEmptyInput(*engine);
     EXPECT_TRUE(events.isEmpty());
 }
@@ -66,35 +67,35 @@ TEST_F(DialogueState, AnEmptyPhraseIsAnsweredOnlyWhenItWasMeantForTheCharacter) 
 TEST_F(DialogueState, AHighlightAloneIsAnsweredAndOpensTheChannelsAnswerWindow) {
     settings().answerOnPublicMessages = settings().answerOnPmIntelligentMode = true;
     fakes.clock.at = QDateTime(QDate(2026, 12, 9), QTime(13, 14, 15));
-    input("HIGHLIGHTED", "Anna", 2).Highlighted = true;
+    input("HIGHLIGHTED", "Anna", TargetKind::HighlightedChannel).Highlighted = true;
     HandleHighlight(*engine);
     EXPECT_EQ(events, QStringList{"On A.I. Highlighted"});
-    EXPECT_EQ(engine->state.outcomes.HighlightAnswered, 1);
+    EXPECT_TRUE(engine->state.outcomes.HighlightAnswered);
     const QList<TLPRecord>& windows = engine->state.publicGate.windows;
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows[0].channel, "#talvane");
     EXPECT_EQ(QTime(windows[0].hour, windows[0].minute, windows[0].second), QTime(13, 14, 15));
 
     fakes.clock.at = fakes.clock.at.addSecs(60);
-    input("HIGHLIGHTED", "Anna", 2).Highlighted = true;
+    input("HIGHLIGHTED", "Anna", TargetKind::HighlightedChannel).Highlighted = true;
     HandleHighlight(*engine);
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows[0].minute, 15);
 
     settings().answerOnPmIntelligentMode = false;
-    input("HIGHLIGHTED", "Anna", 2).ReplyTarget = "#other";
+    input("HIGHLIGHTED", "Anna", TargetKind::HighlightedChannel).ReplyTarget = "#other";
     request().Highlighted = true;
     HandleHighlight(*engine);
     EXPECT_EQ(windows.size(), 1);
 }
 
 TEST_F(DialogueState, OnlyTheWordHighlightedOfAHighlightedMessageCounts) {
-    input("HIGHLIGHTED", "Anna", 3);
+    input("HIGHLIGHTED", "Anna", TargetKind::Private);
     HandleHighlight(*engine);
-    input("HIGHLIGHTED YOU", "Anna", 2).Highlighted = true;
+    input("HIGHLIGHTED YOU", "Anna", TargetKind::HighlightedChannel).Highlighted = true;
     HandleHighlight(*engine);
     EXPECT_TRUE(events.isEmpty());
-    EXPECT_EQ(engine->state.outcomes.HighlightAnswered, 0);
+    EXPECT_FALSE(engine->state.outcomes.HighlightAnswered);
 }
 
 class AnswerOwners : public StageFixture {
@@ -109,7 +110,7 @@ class AnswerOwners : public StageFixture {
                            {"%HELLO%", answer, EncodeNick(teacherNick)});
     }
     QString ask(const QString& nick, const QString& phrase = "[ANSWEROWNER]") {
-        input(phrase, nick, 3);
+        input(phrase, nick, TargetKind::Private);
         AnswerOwner(*engine);
         return events.value(0);
     }
@@ -131,7 +132,7 @@ TEST_F(AnswerOwners, NamesTheTeacherOfTheLastAnswer) {
     EXPECT_EQ(rememberedOwner("Dora"), EncodeNick("Bob_"));
     EXPECT_TRUE(consoleLines().contains("A.I. > Answer owners nickname: " + EncodeNick("Bob_")));
     EXPECT_TRUE(request().Answered);
-    EXPECT_EQ(engine->state.outcomes.AnswerOwnerAnswered, 1);
+    EXPECT_TRUE(engine->state.outcomes.AnswerOwnerAnswered);
 
     settings().coverTeacherNicknames = true;
     EXPECT_EQ(ask("Carl"), "On Answer Owner - Secret Info");
@@ -158,7 +159,7 @@ TEST_F(AnswerOwners, IsNoCommandInsideTeachingAndEveryOtherPhraseForgetsTheOwner
     for (const char* phrase :
          {"#[ANSWEROWNER]", "X = [ANSWEROWNER]", "[ANSWEROWNER] <> X", "HELLO THERE"}) {
         EXPECT_EQ(ask("Carl", phrase), "") << phrase;
-        EXPECT_EQ(engine->state.outcomes.AnswerOwnerAnswered, 0);
+        EXPECT_FALSE(engine->state.outcomes.AnswerOwnerAnswered);
         EXPECT_EQ(rememberedOwner("Carl"), "Unknown");
     }
 }

@@ -21,7 +21,7 @@ class Mood : public StageFixture {
         return value("SELECT * FROM users_personality WHERE user=?", {EncodeNick(nick)}, "injan");
     }
     QString judge(const QString& phrase, const QString& nick = "Anna") {
-        input(phrase, nick, 3);
+        input(phrase, nick, TargetKind::Private);
         JudgeMood(*engine);
         return request().Personality;
     }

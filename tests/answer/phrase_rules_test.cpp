@@ -216,7 +216,8 @@ TEST_F(PhraseRules, TrainingNoticesNameTheFirstThreeCommandsAndCorrectionsAndEve
     };
     for (const auto& [stage, notice, expected] : cases) {
         fakes.irc.sent.clear();
-        input(words.join(' '), "Anna", 3).PhraseBeforeCorrection = words.join(' ');
+        input(words.join(' '), "Anna", TargetKind::Private).PhraseBeforeCorrection =
+            words.join(' ');
         stage(*engine);
         const QStringList sent = fakes.irc.sent.filter(notice);
         EXPECT_EQ(sent.size(), expected) << notice;

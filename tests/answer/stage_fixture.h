@@ -26,20 +26,23 @@ class StageFixture : public EngineFixture {
     Request& request() { return engine->state.request; }
 
     // A fresh request of `nick` as it reaches the stages after normalisation.
-    Request& input(const QString& phrase, const QString& nick = "Owner", int kind = 0) {
+    Request& input(const QString& phrase, const QString& nick = "Owner",
+                   TargetKind kind = TargetKind::Local) {
         Request& r = request();
         r = Request{};
         r.TargetKind = kind;
         r.UserNick = nick;
         r.UserKey = EncodeNick(nick);
         r.OwnerKey = EncodeNick(settings().ownersNickname);
-        r.UserAddress = kind == 0 ? "127.0.0.1" : "user@host.example";
-        r.ReplyTarget = kind == 1 || kind == 2 ? "#talvane" : nick;
-        r.PrivateInput = kind == 0 || kind == 3;
+        r.UserAddress = kind == TargetKind::Local ? "127.0.0.1" : "user@host.example";
+        r.ReplyTarget = kind == TargetKind::Channel || kind == TargetKind::HighlightedChannel
+                            ? "#talvane"
+                            : nick;
+        r.PrivateInput = kind == TargetKind::Local || kind == TargetKind::Private;
         r.WorkPhrase = phrase;
         r.Daytime = "Midday";
         r.Personality = "NEUTRAL";
-        engine->state.outcomes.resetForCycle();
+        engine->state.outcomes = Outcomes{};
         engine->state.clock = ComputeClockParts(fakes.clock.at);
         fakes.console.lines.clear();
         events.clear();

@@ -25,7 +25,7 @@ class InputQueue : public EngineFixture {
   protected:
     TInput irc(const QString& nick, const QString& text) {
         TInput input;
-        input.TargetKind = 3;
+        input.TargetKind = TargetKind::Private;
         input.UserNick = input.ReplyTarget = nick;
         input.UserAddress = "user@host";
         input.OriginalPhrase = input.RawText = text;

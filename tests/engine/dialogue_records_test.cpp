@@ -16,8 +16,9 @@ class DialogueRecords : public EngineFixture {
         };
     }
 
-    // A fresh request from `nick` as the cycle hands it to the stages; kind 3 is private.
-    Request& input(const QString& nick, const QString& phrase, int kind = 3) {
+    // A fresh request from `nick` as the cycle hands it to the stages.
+    Request& input(const QString& nick, const QString& phrase,
+                   TargetKind kind = TargetKind::Private) {
         EngineState& s = engine->state;
         s.request = Request{};
         s.outcomes = Outcomes{};
@@ -25,9 +26,9 @@ class DialogueRecords : public EngineFixture {
         r.TargetKind = kind;
         r.UserNick = nick;
         r.UserKey = EncodeNick(nick);
-        r.ReplyTarget = kind == 1 || kind == 2 ? QString("#qivo") : nick;
-        r.PrivateInput = kind == 0 || kind == 3;
-        r.Highlighted = kind == 2;
+        r.Highlighted = kind == TargetKind::HighlightedChannel;
+        r.ReplyTarget = kind == TargetKind::Channel || r.Highlighted ? QString("#qivo") : nick;
+        r.PrivateInput = kind == TargetKind::Local || kind == TargetKind::Private;
         r.WorkPhrase = phrase;
         s.clock = ComputeClockParts(fakes.clock.at);
         return r;
@@ -162,14 +163,14 @@ TEST_F(DialogueRecords, ALaterInputKeepsTheTeachingColumns) {
 
 TEST_F(DialogueRecords, InputsThatDoNotReplaceTheSavedContext) {
     const struct {
-        int kind;
+        TargetKind kind;
         const char* phrase;
         const char* reason;
     } cases[] = {
-        {1, "HELLO", "A.I. > Input is not meant for Q.I.V.O™."},
-        {3, "%", "A.I. > Incorrect input."},
-        {3, "# HI THERE", "A.I. > Input is a teach phrase."},
-        {2, "%#HI%", "A.I. > Input is a teach phrase."},
+        {TargetKind::Channel, "HELLO", "A.I. > Input is not meant for Q.I.V.O™."},
+        {TargetKind::Private, "%", "A.I. > Incorrect input."},
+        {TargetKind::Private, "# HI THERE", "A.I. > Input is a teach phrase."},
+        {TargetKind::HighlightedChannel, "%#HI%", "A.I. > Input is a teach phrase."},
     };
     input("anna", "EARLIER");
     SaveInputContext(*engine);
@@ -244,21 +245,23 @@ TEST_F(DialogueRecords, RecordsAreRewrittenInPlaceUnderTheKeyOfNow) {
 TEST_F(DialogueRecords, TrainingNoticesGoOnlyToUsersWhoAskedForThem) {
     const struct {
         const char* name;
-        int kind;
+        TargetKind kind;
         bool training;
         const char* option;  // the user's ease_teaching, nullptr for no row
         bool online;
-        int privilege;
+        Privilege privilege;
         const char* sent;
         const char* optionAfter;
     } cases[] = {
-        {"local console", 0, true, "YES", true, 1, "", "YES"},
-        {"training off", 3, false, "YES", true, 0, "", "YES"},
-        {"no row yet", 3, true, nullptr, true, 0, "", "NO"},
-        {"asked for none", 3, true, "NO", true, 0, "", "NO"},
-        {"private", 3, true, "YES", true, 0, "ACTION anna :note", "YES"},
-        {"owner in a channel", 2, true, "YES", true, 1, "ACTION #qivo :note", "YES"},
-        {"not connected", 3, true, "YES", false, 0, "", "YES"},
+        {"local console", TargetKind::Local, true, "YES", true, Privilege::Owner, "", "YES"},
+        {"training off", TargetKind::Private, false, "YES", true, Privilege::BasicUser, "", "YES"},
+        {"no row yet", TargetKind::Private, true, nullptr, true, Privilege::BasicUser, "", "NO"},
+        {"asked for none", TargetKind::Private, true, "NO", true, Privilege::BasicUser, "", "NO"},
+        {"private", TargetKind::Private, true, "YES", true, Privilege::BasicUser,
+         "ACTION anna :note", "YES"},
+        {"owner in a channel", TargetKind::HighlightedChannel, true, "YES", true, Privilege::Owner,
+         "ACTION #qivo :note", "YES"},
+        {"not connected", TargetKind::Private, true, "YES", false, Privilege::BasicUser, "", "YES"},
     };
     for (const auto& c : cases) {
         exec("DELETE FROM users_options");
@@ -299,7 +302,7 @@ class DialogueHistory : public DialogueRecords {
     }
     QString outcome() const {
         const EngineState& s = engine->state;
-        if (s.outcomes.RepetitionOutcome == 2) return "ignored";
+        if (s.outcomes.RepetitionOutcome == RepetitionOutcome::Ignored) return "ignored";
         if (!s.request.Answered) return "-";
         EXPECT_EQ(events, QStringList{s.request.EventName});
         return s.request.EventName;
@@ -371,7 +374,7 @@ TEST_F(DialogueHistory, AdminRepetitionsWhenIgnoringIsOn) {
     EXPECT_EQ(sayAt(start.addSecs(60), "Owner", "HI"), "On User Repeated History - Standard");
     s.HistoryRepeatIgnore = true;
     fakes.clock.at = start.addSecs(120);
-    input("Owner", "HI").Privilege = 1;
+    input("Owner", "HI").Privilege = Privilege::Owner;
     UpdateDialogueHistory(*engine);
     EXPECT_EQ(outcome(), "-");
     EXPECT_EQ(sayAt(start.addSecs(180), "anna", "HI"), "On User Repeated History - Standard");
@@ -390,16 +393,21 @@ TEST_F(DialogueHistory, AnAnsweredInputIsRememberedByTheQuestionItMatched) {
 }
 
 TEST_F(DialogueHistory, InputsHandledByOtherStagesAreNoHistory) {
-    const std::function<void(Outcomes&)> handled[] = {
-        [](Outcomes& o) { o.KeyEventActive = 1; },    [](Outcomes& o) { o.TeachingHandled = 1; },
-        [](Outcomes& o) { o.ErasingHandled = 1; },    [](Outcomes& o) { o.EmptyInputAnswered = 1; },
-        [](Outcomes& o) { o.HighlightAnswered = 1; }, [](Outcomes& o) { o.StopLonelyAnswered = 1; },
-        [](Outcomes& o) { o.StopMmasAnswered = 1; },  [](Outcomes& o) { o.ConverterAnswered = 1; },
-        [](Outcomes& o) { o.RepetitionOutcome = 1; }, [](Outcomes& o) { o.RepetitionOutcome = 2; },
+    const std::function<void(EngineState&)> handled[] = {
+        [](EngineState& s) { s.keyEvents.KeyEventActive = true; },
+        [](EngineState& s) { s.outcomes.TeachingHandled = true; },
+        [](EngineState& s) { s.outcomes.ErasingHandled = true; },
+        [](EngineState& s) { s.outcomes.EmptyInputAnswered = true; },
+        [](EngineState& s) { s.outcomes.HighlightAnswered = true; },
+        [](EngineState& s) { s.outcomes.StopLonelyAnswered = true; },
+        [](EngineState& s) { s.outcomes.StopMmasAnswered = true; },
+        [](EngineState& s) { s.outcomes.ConverterAnswered = true; },
+        [](EngineState& s) { s.outcomes.RepetitionOutcome = RepetitionOutcome::Answered; },
+        [](EngineState& s) { s.outcomes.RepetitionOutcome = RepetitionOutcome::Ignored; },
     };
     for (const auto& set : handled) {
         input("anna", "HELLO");
-        set(engine->state.outcomes);
+        set(engine->state);
         UpdateDialogueHistory(*engine);
     }
     EXPECT_EQ(rows("users_history"), 0);

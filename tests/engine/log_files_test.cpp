@@ -52,7 +52,7 @@ class LogFiles : public EngineFixture {
         files.sort();
         return files;
     }
-    void prepareRequest(int kind, const QString& replyTarget, const QString& nick) {
+    void prepareRequest(TargetKind kind, const QString& replyTarget, const QString& nick) {
         Request& r = engine->state.request;
         r.TargetKind = kind;
         r.ReplyTarget = replyTarget;
@@ -82,7 +82,7 @@ TEST_F(LogFiles, NamesMadeOfPathCharactersStayInTheLogFolders) {
 
 TEST_F(LogFiles, ChatLogLinesByKind) {
     const struct {
-        int kind;
+        TargetKind kind;
         const char* replyTarget;
         const char* nick;
         const char* addressee;
@@ -91,21 +91,22 @@ TEST_F(LogFiles, ChatLogLinesByKind) {
         const char* file;
         const char* line;
     } cases[] = {
-        {0, "Owner", "Owner", "TalvaneBOT", "hello", ChatLineKind::Input, "Owner",
+        {TargetKind::Local, "Owner", "Owner", "TalvaneBOT", "hello", ChatLineKind::Input, "Owner",
          "Owner > TalvaneBOT (LOCAL) > hello"},
-        {0, "Owner", "TalvaneBOT", "Owner", "hi there", ChatLineKind::Answer, "Owner",
-         "TalvaneBOT (LOCAL) > Owner > hi there"},
-        {1, "#qivo", "anna", "TalvaneBOT", "nice weather", ChatLineKind::Input, "#qivo",
-         "anna > nice weather"},
-        {1, "#qivo", "TalvaneBOT", "anna", "it is", ChatLineKind::Answer, "#qivo",
+        {TargetKind::Local, "Owner", "TalvaneBOT", "Owner", "hi there", ChatLineKind::Answer,
+         "Owner", "TalvaneBOT (LOCAL) > Owner > hi there"},
+        {TargetKind::Channel, "#qivo", "anna", "TalvaneBOT", "nice weather", ChatLineKind::Input,
+         "#qivo", "anna > nice weather"},
+        {TargetKind::Channel, "#qivo", "TalvaneBOT", "anna", "it is", ChatLineKind::Answer, "#qivo",
          "TalvaneBOT > it is"},
-        {2, "#qivo", "anna", "TalvaneBOT", "talvanebot hi", ChatLineKind::Input, "#qivo",
-         "anna > TalvaneBOT > talvanebot hi"},
-        {2, "#qivo", "TalvaneBOT", "anna", "anna: hello", ChatLineKind::Answer, "#qivo",
-         "TalvaneBOT > anna > anna: hello"},
-        {3, "a|b", "a|b", "TalvaneBOT", "psst", ChatLineKind::Input, "ab", "a|b > psst"},
-        {3, "a|b", "TalvaneBOT", "a|b", "*TalvaneBOT waves", ChatLineKind::Answer, "ab",
-         "TalvaneBOT > *TalvaneBOT waves"},
+        {TargetKind::HighlightedChannel, "#qivo", "anna", "TalvaneBOT", "talvanebot hi",
+         ChatLineKind::Input, "#qivo", "anna > TalvaneBOT > talvanebot hi"},
+        {TargetKind::HighlightedChannel, "#qivo", "TalvaneBOT", "anna", "anna: hello",
+         ChatLineKind::Answer, "#qivo", "TalvaneBOT > anna > anna: hello"},
+        {TargetKind::Private, "a|b", "a|b", "TalvaneBOT", "psst", ChatLineKind::Input, "ab",
+         "a|b > psst"},
+        {TargetKind::Private, "a|b", "TalvaneBOT", "a|b", "*TalvaneBOT waves", ChatLineKind::Answer,
+         "ab", "TalvaneBOT > *TalvaneBOT waves"},
     };
     for (const auto& c : cases) {
         const QString path = file(QStringLiteral("Chat/%1.log").arg(c.file));
@@ -118,9 +119,9 @@ TEST_F(LogFiles, ChatLogLinesByKind) {
 }
 
 TEST_F(LogFiles, NlpEntryLeavesItsLineOpenForTheAnswer) {
-    prepareRequest(3, "a|b", "a|b");
+    prepareRequest(TargetKind::Private, "a|b", "a|b");
     Request& r = engine->state.request;
-    r.Privilege = 2;
+    r.Privilege = Privilege::SuperModerator;
     r.Personality = "FRIENDLY";
     r.Daytime = "EVENING";
     r.Category = "MUSIC";
@@ -137,11 +138,11 @@ TEST_F(LogFiles, NlpEntryLeavesItsLineOpenForTheAnswer) {
 }
 
 TEST_F(LogFiles, AnEntryWithoutAnswerIsContinuedByTheNext) {
-    prepareRequest(1, "#qivo", "anna");
+    prepareRequest(TargetKind::Channel, "#qivo", "anna");
     engine->state.settings.latvianLanguageMode = true;
     engine->state.loggedInput.clear();
     NlpLogEntry(*engine);
-    engine->state.request.Privilege = 4;
+    engine->state.request.Privilege = Privilege::Ignored;
     engine->state.loggedInput = "hi";
     NlpLogEntry(*engine);
     const QString head = stamp + " | anna | User privileges: ";
@@ -226,12 +227,12 @@ TEST_F(LogFiles, EveryCycleBeginsWithASeparatorUnlessTheConsoleIsCleared) {
 
 TEST_F(LogFiles, AHighlightedChannelMessageNamesTheCharacter) {
     TInput input;
-    input.TargetKind = 2;
+    input.TargetKind = TargetKind::HighlightedChannel;
     input.UserNick = "anna";
     input.ReplyTarget = "#qivo";
     input.OriginalPhrase = "TalvaneBOT how are you";
     input.UpperPhrase = "TALVANEBOT HOW ARE YOU";
-    input.Highlighted = 1;
+    input.Highlighted = true;
     runCycle(input);
     EXPECT_TRUE(contents("Chat/#qivo.log")
                     .endsWith(stamp + " | anna > TalvaneBOT > talvanebot how are you\n"));

@@ -16,8 +16,9 @@ class Privileges : public StageFixture {
     }
 
     // Resolves the privilege of `nick` speaking from `address`; returns the level.
-    int resolve(const QString& nick, const QString& address) {
-        Request& r = input("HELLO", nick, address == "127.0.0.1" ? 0 : 3);
+    Privilege resolve(const QString& nick, const QString& address) {
+        Request& r =
+            input("HELLO", nick, address == "127.0.0.1" ? TargetKind::Local : TargetKind::Private);
         r.UserAddress = address;
         fakes.notifications.balloons.clear();
         fakes.irc.sent.clear();
@@ -46,9 +47,15 @@ class Privileges : public StageFixture {
 TEST_F(Privileges, StoredStatusWordsGiveTheirLevels) {
     const struct {
         const char* type;
-        int level;
-    } cases[] = {{"BASIC USER", 0},      {"OWNER", 1},   {"COOWNER", 1}, {"SUPER MODERATOR", 2},
-                 {"BASIC MODERATOR", 3}, {"IGNORED", 4}, {"owner", 0},   {"SOMETHING", 0}};
+        Privilege level;
+    } cases[] = {{"BASIC USER", Privilege::BasicUser},
+                 {"OWNER", Privilege::Owner},
+                 {"COOWNER", Privilege::Owner},
+                 {"SUPER MODERATOR", Privilege::SuperModerator},
+                 {"BASIC MODERATOR", Privilege::BasicModerator},
+                 {"IGNORED", Privilege::Ignored},
+                 {"owner", Privilege::BasicUser},
+                 {"SOMETHING", Privilege::BasicUser}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         brain.db().execute("DELETE FROM users_privileges");
@@ -61,20 +68,20 @@ TEST_F(Privileges, StoredStatusWordsGiveTheirLevels) {
 }
 
 TEST_F(Privileges, NewUsersAreEnrolledPerAddressAsBasicUsers) {
-    EXPECT_EQ(resolve("Bob", "bob@one"), 0);
+    EXPECT_EQ(resolve("Bob", "bob@one"), Privilege::BasicUser);
     EXPECT_EQ(request().PrivilegeHost, "");
-    EXPECT_EQ(resolve("Bob", "bob@one"), 0);
-    EXPECT_EQ(resolve("Bob", "bob@two"), 0);
-    EXPECT_EQ(resolve("[Bob]", "it's \"quoted\" \\ %_"), 0);
+    EXPECT_EQ(resolve("Bob", "bob@one"), Privilege::BasicUser);
+    EXPECT_EQ(resolve("Bob", "bob@two"), Privilege::BasicUser);
+    EXPECT_EQ(resolve("[Bob]", "it's \"quoted\" \\ %_"), Privilege::BasicUser);
     EXPECT_EQ(rows(), QStringList({"Bob@bob@one BASIC USER", "Bob@bob@two BASIC USER",
                                    "SPCLFTBRCKTBobSPCRGTBRCKT@it's \"quoted\" \\ %_ BASIC USER"}));
 }
 
 TEST_F(Privileges, TheOwnerOnTheLocalConsoleIsEnrolledWithoutANotice) {
-    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), Privilege::Owner);
     EXPECT_EQ(rows(), QStringList{"Owner@127.0.0.1 OWNER"});
     EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
-    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), Privilege::Owner);
     EXPECT_EQ(request().PrivilegeHost, "127.0.0.1");
     EXPECT_EQ(rows().size(), 1);
 }
@@ -84,7 +91,7 @@ TEST_F(Privileges, TheOwnersNickFromAfarIsNoOwnerUntilVerified) {
     for (const bool filledIn : {false, true}) {
         SCOPED_TRACE(filledIn);
         if (filledIn) verifyOwner(false);
-        EXPECT_EQ(resolve("Owner", "owner@far.example"), 0);
+        EXPECT_EQ(resolve("Owner", "owner@far.example"), Privilege::BasicUser);
         EXPECT_EQ(rows(), QStringList{"Owner@127.0.0.1 OWNER"});
         EXPECT_TRUE(consoleLines().contains(
             "A.I. > Owner status for Owner from owner@far.example not granted: the owner's "
@@ -92,7 +99,7 @@ TEST_F(Privileges, TheOwnersNickFromAfarIsNoOwnerUntilVerified) {
         EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
     }
     // The nick is compared exactly: another spelling is just a new user.
-    EXPECT_EQ(resolve("OWNER", "owner@far.example"), 0);
+    EXPECT_EQ(resolve("OWNER", "owner@far.example"), Privilege::BasicUser);
     EXPECT_EQ(rows().last(), "OWNER@owner@far.example BASIC USER");
 }
 
@@ -100,7 +107,7 @@ TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNo
     verifyOwner(true);
     fakes.irc.online = true;
     resolve("Owner", "127.0.0.1");
-    EXPECT_EQ(resolve("Owner", "owner@one.example"), 1);
+    EXPECT_EQ(resolve("Owner", "owner@one.example"), Privilege::Owner);
     const QString primary = "Your primary Q.I.V.O™ online owner status is now activated!";
     EXPECT_EQ(fakes.notifications.balloons, QStringList{"Q.I.V.O™: " + primary});
     EXPECT_EQ(fakes.irc.sent, QStringList{"NOTICE Owner :" + primary});
@@ -109,7 +116,7 @@ TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNo
 
     settings().enableConsoleSounds = false;
     fakes.irc.online = false;
-    EXPECT_EQ(resolve("Owner", "owner@two.example"), 1);
+    EXPECT_EQ(resolve("Owner", "owner@two.example"), Privilege::Owner);
     EXPECT_EQ(
         fakes.notifications.balloons,
         QStringList{"Q.I.V.O™: Your secondary Q.I.V.O™ online owner status is now activated!"});
@@ -117,7 +124,7 @@ TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNo
     EXPECT_TRUE(fakes.sounds.played.isEmpty());
 
     settings().showNotifications = false;
-    EXPECT_EQ(resolve("Owner", "owner@three.example"), 1);
+    EXPECT_EQ(resolve("Owner", "owner@three.example"), Privilege::Owner);
     EXPECT_TRUE(fakes.notifications.balloons.isEmpty());
     EXPECT_EQ(rows().size(), 4);
 }
@@ -130,21 +137,21 @@ TEST_F(Privileges, TestModeGrantsTemporaryModeratorsUntilItIsSwitchedOff) {
     for (const char* nick : {"Bob", "Carol"}) {
         SCOPED_TRACE(nick);
         const QString address = QString(nick).toLower() + "@host";
-        EXPECT_EQ(resolve(nick, address), 3);
+        EXPECT_EQ(resolve(nick, address), Privilege::BasicModerator);
         EXPECT_TRUE(request().TemporaryGranted);
         EXPECT_TRUE(consoleLines().contains(granted + nick + "."));
         // Renewed, with its line, on every input.
-        EXPECT_EQ(resolve(nick, address), 3);
+        EXPECT_EQ(resolve(nick, address), Privilege::BasicModerator);
         EXPECT_TRUE(consoleLines().contains(granted + nick + "."));
     }
-    EXPECT_EQ(resolve("Dave", "dave@host"), 2);
+    EXPECT_EQ(resolve("Dave", "dave@host"), Privilege::SuperModerator);
     EXPECT_FALSE(request().TemporaryGranted);
-    EXPECT_EQ(resolve("Owner", "127.0.0.1"), 1);
+    EXPECT_EQ(resolve("Owner", "127.0.0.1"), Privilege::Owner);
     EXPECT_EQ(rows(), QStringList({"Carol@carol@host TEMPORARY", "Dave@dave@host SUPER MODERATOR",
                                    "Bob@bob@host TEMPORARY", "Owner@127.0.0.1 OWNER"}));
 
     settings().testMode = false;
-    EXPECT_EQ(resolve("Bob", "bob@host"), 0);
+    EXPECT_EQ(resolve("Bob", "bob@host"), Privilege::BasicUser);
     EXPECT_FALSE(request().TemporaryGranted);
     EXPECT_EQ(rows()[2], "Bob@bob@host BASIC USER");
     EXPECT_EQ(rows().size(), 4);
@@ -152,7 +159,7 @@ TEST_F(Privileges, TestModeGrantsTemporaryModeratorsUntilItIsSwitchedOff) {
 
 TEST_F(Privileges, TheOwnersNickWithATemporaryRowStaysABasicUser) {
     row("Owner", "owner@host", "TEMPORARY");
-    EXPECT_EQ(resolve("Owner", "owner@host"), 0);
+    EXPECT_EQ(resolve("Owner", "owner@host"), Privilege::BasicUser);
     EXPECT_EQ(rows(), QStringList{"Owner@owner@host TEMPORARY"});
 }
 

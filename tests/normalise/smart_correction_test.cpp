@@ -134,7 +134,7 @@ TEST(SmartInputCorrection, AMessageThatOnlyNamedTheCharacterIsHighlighted) {
         e.request().WorkPhrase = tokenised;
         SmartInputCorrection(e.engine);
         EXPECT_EQ(e.request().WorkPhrase, corrected) << tokenised;
-        EXPECT_EQ(e.engine.state.outcomes.HighlightAnswered, 0);
+        EXPECT_FALSE(e.engine.state.outcomes.HighlightAnswered);
     }
 }
 

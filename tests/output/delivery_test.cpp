@@ -113,7 +113,7 @@ TEST_F(Delivering, StopMasDropsTheRestAndSaysSo) {
     delivery->DeliverNextLine();
     delivery->DeliverNextLine();
     say("[stopmas]");
-    EXPECT_EQ(engine->state.outcomes.StopMmasAnswered, 1);
+    EXPECT_TRUE(engine->state.outcomes.StopMmasAnswered);
     deliverAll();
     EXPECT_EQ(fakes.additional.chat, QStringList({said("Owner", "One."), said("Owner", "Two."),
                                                   said("Owner", "Okay, stopping.")}));
@@ -121,15 +121,15 @@ TEST_F(Delivering, StopMasDropsTheRestAndSaysSo) {
 
 TEST_F(Delivering, GoesToTheTargetOfItsKind) {
     fakes.irc.online = true;
-    requestFrom("Anna", 2, "#talvane");
+    requestFrom("Anna", TargetKind::HighlightedChannel, "#talvane");
     answer("HELLO THERE # AND MORE");
     deliverAll();
     answer("NICE TO SEE YOU, ANNA");
     deliverAll();
-    requestFrom("Anna", 1, "#talvane");
+    requestFrom("Anna", TargetKind::Channel, "#talvane");
     answer("FOR ALL");
     deliverAll();
-    requestFrom("Anna", 3);
+    requestFrom("Anna", TargetKind::Private);
     answer("[ACTION] WAVES # JUST YOU");
     deliverAll();
     EXPECT_EQ(fakes.irc.sent,
@@ -142,7 +142,7 @@ TEST_F(Delivering, GoesToTheTargetOfItsKind) {
 TEST_F(Delivering, QuietModeAndLocalOnlyChatKeepIrcAnswersOutOfSight) {
     Settings& s = engine->state.settings;
     s.quietProcessingModeInIrc = true;
-    requestFrom("Anna", 3);
+    requestFrom("Anna", TargetKind::Private);
     answer("SECRET");
     deliverAll();
     EXPECT_TRUE(fakes.irc.sent.isEmpty());
@@ -156,7 +156,7 @@ TEST_F(Delivering, QuietModeAndLocalOnlyChatKeepIrcAnswersOutOfSight) {
 
     s.quietProcessingModeInIrc = false;
     s.showOnlyLocalChat = true;
-    requestFrom("Anna", 3);
+    requestFrom("Anna", TargetKind::Private);
     answer("SENT BUT NOT SHOWN");
     deliverAll();
     EXPECT_EQ(fakes.irc.sent, QStringList({"PRIVMSG Anna :Sent but not shown."}));
@@ -164,7 +164,7 @@ TEST_F(Delivering, QuietModeAndLocalOnlyChatKeepIrcAnswersOutOfSight) {
 }
 
 TEST_F(Delivering, NothingToSayIsNeverSent) {
-    requestFrom("Anna", 3);
+    requestFrom("Anna", TargetKind::Private);
     for (const char* answerText : {"   ", "HELLO ### # ## THERE", "#", "FINE# [SYSMSG]", " . "}) {
         answer(answerText);
         deliverAll();

@@ -34,7 +34,8 @@ class OutputFixture : public EngineFixture {
     }
 
     // The current request comes from `nick`, answered by `kind` at `target`.
-    void requestFrom(const QString& nick, int kind = 0, const QString& target = {}) {
+    void requestFrom(const QString& nick, TargetKind kind = TargetKind::Local,
+                     const QString& target = {}) {
         Request& r = engine->state.request;
         r.UserNick = nick;
         r.UserKey = EncodeNick(nick);

@@ -13,7 +13,7 @@ AssembledEngine::AssembledEngine(Query& db, const Outside& outside) {
 }
 
 void EnqueueInput(Engine& engine, const TInput& input) {
-    if (input.TargetKind == 0) {
+    if (input.TargetKind == TargetKind::Local) {
         EnqueueLocalInput(engine, input);
     } else {
         EnqueueIrcInput(engine, input);
@@ -22,7 +22,7 @@ void EnqueueInput(Engine& engine, const TInput& input) {
 
 TInput ChannelMessage(const QString& nick, const QString& channel, const QString& phrase) {
     TInput message;
-    message.TargetKind = 1;
+    message.TargetKind = TargetKind::Channel;
     message.UserNick = nick;
     message.ReplyTarget = channel;
     message.OriginalPhrase = phrase;

@@ -28,7 +28,7 @@ TEST_F(ContextChoice, AContextualQuestionIsHeldUntilTheUserChooses) {
     EXPECT_EQ(engine->state.stores.KeyEventsStore.size(), 1);
     EXPECT_EQ(held().userKey, "Anna");
     EXPECT_EQ(held().eventType, "CONTEXT");
-    EXPECT_EQ(held().active, 1);
+    EXPECT_TRUE(held().active);
     EXPECT_EQ(held().pendingPhrase, "#BECAUSE");
     EXPECT_EQ(held().question, "WHY 0Y1Z0X1Y I LIKE CATS");
     EXPECT_TRUE(questionsTaught().isEmpty());
@@ -47,17 +47,17 @@ TEST_F(ContextChoice, TheChoiceNamesTheQuestionThatTheAnswerBelongsTo) {
         brain.db().execute("DELETE FROM interface_s");
         command("#BECAUSE");
         select(c.choice);
-        const Outcomes& o = engine->state.outcomes;
-        EXPECT_EQ(o.KeyEventOutcome, 2);
+        const KeyEventCheck& o = engine->state.keyEvents;
+        EXPECT_EQ(o.KeyEventOutcome, KeyEventOutcome::SkipUnderstanding);
         EXPECT_TRUE(o.KeyEventActive);
         EXPECT_EQ(questionsTaught(), QStringList{c.stored});
         EXPECT_EQ(events, QStringList{"On Manual Learning - Response - success"});
-        EXPECT_EQ(held().active, 0);
+        EXPECT_FALSE(held().active);
         EXPECT_EQ(engine->state.stores.KeyEventsStore.size(), 1);
         EXPECT_TRUE(consoleLines().contains("A.I. > KeyEvent active for context learning."));
     }
     select("A");
-    EXPECT_EQ(engine->state.outcomes.KeyEventOutcome, 0);
+    EXPECT_EQ(engine->state.keyEvents.KeyEventOutcome, KeyEventOutcome::None);
     EXPECT_TRUE(consoleLines().contains("A.I. > No KeyEvent is active."));
 }
 
@@ -65,12 +65,12 @@ TEST_F(ContextChoice, AWrongSelectionIsToldAndTheQuestionAskedAgain) {
     for (const char* phrase : {"C", "AB", "a", "#HI", ""}) {
         SCOPED_TRACE(phrase);
         select(phrase);
-        EXPECT_EQ(engine->state.outcomes.KeyEventOutcome, 2);
+        EXPECT_EQ(engine->state.keyEvents.KeyEventOutcome, KeyEventOutcome::SkipUnderstanding);
         EXPECT_EQ(events, QStringList({"On KeyEvent - Wrong Selection",
                                        "On Manual Learning - Response - KeyEvent - Context"}));
         EXPECT_EQ(deliveries, QStringList{"On KeyEvent - Wrong Selection"});
         EXPECT_TRUE(handled());
-        EXPECT_EQ(held().active, 1);
+        EXPECT_TRUE(held().active);
     }
     EXPECT_TRUE(questionsTaught().isEmpty());
 }
@@ -79,18 +79,18 @@ TEST_F(ContextChoice, AChoiceRefusedBeforeTheQuestionIsReadKeepsTheEventActive) 
     settings().allowDataTeaching = false;
     select("B");
     EXPECT_EQ(events, QStringList{"On Manual Learning - Learning Not Allowed"});
-    EXPECT_EQ(held().active, 1);
+    EXPECT_TRUE(held().active);
     settings().allowDataTeaching = true;
-    select("B", 0);
+    select("B", Privilege::BasicUser);
     EXPECT_EQ(events, QStringList{"On Manual Learning - Restricted For You"});
-    EXPECT_EQ(held().active, 1);
+    EXPECT_TRUE(held().active);
     select("B");
     EXPECT_EQ(questionsTaught(), QStringList{"%WHY% = BECAUSE "});
 }
 
 TEST_F(ContextChoice, TheChoiceIsTakenInAChannelToo) {
-    Request& r = input("B", kNick, 1);
-    r.Privilege = 1;
+    Request& r = input("B", kNick, TargetKind::Channel);
+    r.Privilege = Privilege::Owner;
     CheckKeyEvents(*engine);
     EXPECT_EQ(questionsTaught(), QStringList{"%WHY% = BECAUSE "});
 }
@@ -111,16 +111,16 @@ TEST_F(ContextChoice, EachUserHasOneEntryAndOnlyTheirOwn) {
     EXPECT_EQ(engine->state.stores.KeyEventsStore.size(), 1);
     EXPECT_EQ(held().pendingPhrase, "#BECAUSE THEY PURR");
 
-    Request& r = input("B", "Bob", 3);
-    r.Privilege = 1;
+    Request& r = input("B", "Bob", TargetKind::Private);
+    r.Privilege = Privilege::Owner;
     CheckKeyEvents(*engine);
-    EXPECT_EQ(engine->state.outcomes.KeyEventOutcome, 0);
-    EXPECT_EQ(held().active, 1);
+    EXPECT_EQ(engine->state.keyEvents.KeyEventOutcome, KeyEventOutcome::None);
+    EXPECT_TRUE(held().active);
 
-    engine->state.stores.KeyEventsStore.append({"Bob", "OTHER", 1, "", ""});
+    engine->state.stores.KeyEventsStore.append({"Bob", "OTHER", true, "", ""});
     CheckKeyEvents(*engine);
-    EXPECT_EQ(engine->state.outcomes.KeyEventOutcome, 1);
-    EXPECT_TRUE(engine->state.outcomes.KeyEventActive);
+    EXPECT_EQ(engine->state.keyEvents.KeyEventOutcome, KeyEventOutcome::Consumed);
+    EXPECT_TRUE(engine->state.keyEvents.KeyEventActive);
 }
 
 }  // namespace

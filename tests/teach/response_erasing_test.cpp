@@ -40,8 +40,8 @@ class EraseResponses : public StageFixture {
                            {question, answer, EncodeNick(teacher)});
     }
     // Runs the stage for a command of `nick` with `privilege`; the events raised.
-    QStringList erase(const QString& command, int privilege = 1, const QString& nick = "Anna",
-                      int kind = 3) {
+    QStringList erase(const QString& command, Privilege privilege = Privilege::Owner,
+                      const QString& nick = "Anna", TargetKind kind = TargetKind::Private) {
         input(command, nick, kind).Privilege = privilege;
         EraseResponse(*engine);
         return events;
@@ -113,14 +113,14 @@ TEST_F(EraseResponses, RefusalsDeleteNothing) {
     taught("%HOW%ARE%YOU%", " GOOD ");
     struct Case {
         bool allowed;
-        int privilege;
+        Privilege privilege;
         const char* event;
         const char* line;
     };
     const Case cases[] = {
-        {false, 1, "On Manual Erasing - Erasing Not Allowed",
+        {false, Privilege::Owner, "On Manual Erasing - Erasing Not Allowed",
          "A.I. > Response erasing restricted by owner."},
-        {true, 0, "On Manual Erasing - Restricted For You",
+        {true, Privilege::BasicUser, "On Manual Erasing - Restricted For You",
          "A.I. > Response erasing restricted for user: Anna"},
     };
     for (const Case& c : cases) {
@@ -144,10 +144,11 @@ TEST_F(EraseResponses, IsNoCommandInAnUnaddressedChannelMessageNorWithoutALastEx
     EXPECT_FALSE(handled());
 
     lastExchange("Anna", "HOW ARE YOU", "Good");
-    EXPECT_TRUE(erase("[ERASE]", 1, "Anna", 1).isEmpty());
+    EXPECT_TRUE(erase("[ERASE]", Privilege::Owner, "Anna", TargetKind::Channel).isEmpty());
     // A basic moderator may erase responses, also from a channel message that names the
     // character.
-    EXPECT_EQ(erase("I SAID [ERASE] NOW", 3, "Anna", 2),
+    EXPECT_EQ(erase("I SAID [ERASE] NOW", Privilege::BasicModerator, "Anna",
+                    TargetKind::HighlightedChannel),
               QStringList{"On Manual Erasing - Response - Success"});
     EXPECT_TRUE(answers().isEmpty());
 }
@@ -160,21 +161,23 @@ TEST_F(EraseResponses, ProtectedTaughtResponsesGoOnlyWithTheirTeacherOrAnOwner) 
     lastExchange("Carl", "HI", "Hello");
     lastExchange("Dora", "HI", "Hello");
     const QString protectedEvent = "On Manual Erasing - Response - Protected";
-    EXPECT_EQ(erase("[ERASE]", 2, "Anna"), QStringList{protectedEvent});
+    EXPECT_EQ(erase("[ERASE]", Privilege::SuperModerator, "Anna"), QStringList{protectedEvent});
     EXPECT_TRUE(handled());
     EXPECT_TRUE(consoleLines().contains("A.I. > Response is protected from erasing."));
-    EXPECT_EQ(erase("[ERASE]", 3, "Carl"), QStringList{protectedEvent});
+    EXPECT_EQ(erase("[ERASE]", Privilege::BasicModerator, "Carl"), QStringList{protectedEvent});
     EXPECT_EQ(answers().size(), 2);
 
     // Her own answer, but erasing every answer would take Bob's along.
     lastExchange("Anna", "HI", "Hey");
-    EXPECT_EQ(erase("[ERASEALL]", 2, "Anna"), QStringList{protectedEvent});
+    EXPECT_EQ(erase("[ERASEALL]", Privilege::SuperModerator, "Anna"), QStringList{protectedEvent});
     EXPECT_EQ(answers().size(), 2);
     lastExchange("Anna", "HI", "Hey");
-    EXPECT_EQ(erase("[ERASE]", 2, "Anna"), QStringList{"On Manual Erasing - Response - Success"});
+    EXPECT_EQ(erase("[ERASE]", Privilege::SuperModerator, "Anna"),
+              QStringList{"On Manual Erasing - Response - Success"});
     EXPECT_EQ(answers(), QStringList{"%HI% = HELLO "});
 
-    EXPECT_EQ(erase("[ERASE]", 1, "Dora"), QStringList{"On Manual Erasing - Response - Success"});
+    EXPECT_EQ(erase("[ERASE]", Privilege::Owner, "Dora"),
+              QStringList{"On Manual Erasing - Response - Success"});
     EXPECT_TRUE(answers().isEmpty());
 }
 
@@ -223,7 +226,8 @@ TEST_F(EraseLinkedResponses, AnAnswerWithoutLinkedContextIsErasedUnderProtection
     settings().protectContextualData = true;
     lastExchange("Bob", "HOW ARE YOU", "Fine");
     taught("%HOW%ARE%YOU%", " FINE ");
-    EXPECT_EQ(erase("[ERASE]", 1, "Bob"), QStringList{"On Manual Erasing - Response - Success"});
+    EXPECT_EQ(erase("[ERASE]", Privilege::Owner, "Bob"),
+              QStringList{"On Manual Erasing - Response - Success"});
     EXPECT_TRUE(consoleLines().contains("A.I. > Response not linked with contextual data."));
     EXPECT_EQ(answers().size(), 4);
 }

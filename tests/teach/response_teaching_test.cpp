@@ -63,15 +63,18 @@ TEST_F(Teaching, StoresTheAnswerFormForTheLastPhraseAndRemembersIt) {
 
 TEST_F(Teaching, OnlyAnUnaddressedChannelMessageIsNeverTaughtFrom) {
     const struct {
-        int kind;
+        TargetKind kind;
         bool taught;
-    } cases[] = {{0, true}, {1, false}, {2, true}, {3, true}};
+    } cases[] = {{TargetKind::Local, true},
+                 {TargetKind::Channel, false},
+                 {TargetKind::HighlightedChannel, true},
+                 {TargetKind::Private, true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.kind);
+        SCOPED_TRACE(int(c.kind));
         brain.db().execute("DELETE FROM interface_s");
         brain.db().execute("DELETE FROM lastphrase_user");
         lastPhrase("HELLO");
-        input("#HI", kNick, c.kind).Privilege = 1;
+        input("#HI", kNick, c.kind).Privilege = Privilege::Owner;
         TeachResponse(*engine);
         EXPECT_EQ(answersTo("%HELLO%").size(), c.taught ? 1 : 0);
         EXPECT_EQ(bool(engine->state.outcomes.ResponseTaught), c.taught);
@@ -123,11 +126,11 @@ TEST_F(Teaching, ExtendAddsALineToWhatTheCharacterSaidLast) {
 TEST_F(Teaching, RestrictedModeratorMayOnlyAnswerUnansweredQuestions) {
     settings().restrictAdvancedTeaching = true;
     lastPhrase("HELLO");
-    command("#HI", 3);
+    command("#HI", Privilege::BasicModerator);
     EXPECT_EQ(events, QStringList{"On Manual Learning - Response - success"});
-    command("#HEY", 3);
+    command("#HEY", Privilege::BasicModerator);
     EXPECT_EQ(events, QStringList{"On Manual Learning - Response - Limited"});
-    command("#HEY", 2);
+    command("#HEY", Privilege::SuperModerator);
     EXPECT_EQ(events, QStringList{"On Manual Learning - Response - success"});
     EXPECT_EQ(answersTo("%HELLO%"), QStringList({" HI ", " HEY "}));
 }
@@ -137,7 +140,7 @@ TEST_F(Teaching, TheSameAnswerUnderAnotherPersonalityIsStoredAgain) {
     command("#HI");
     command("#HI");
     EXPECT_EQ(events, QStringList{"On Manual Learning - Information Exist"});
-    input("#HI", kNick, 3).Privilege = 1;
+    input("#HI", kNick, TargetKind::Private).Privilege = Privilege::Owner;
     request().Personality = "POSITIVE";
     TeachResponse(*engine);
     EXPECT_EQ(events, QStringList{"On Manual Learning - Response - success"});
@@ -171,7 +174,7 @@ TEST_F(Teaching, AwkwardCharactersAreStoredAsTheyAreAndFoundAgain) {
         const QString pattern = QuestionPattern(text);
         EXPECT_EQ(answersTo(pattern), QStringList{AnswerForm(text)});
 
-        input(text, kNick, 3);
+        input(text, kNick, TargetKind::Private);
         LookupAnswer(*engine, indexes);
         EXPECT_EQ(request().OutputPhrase, AnswerForm(text));
 

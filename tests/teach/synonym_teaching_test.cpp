@@ -20,17 +20,18 @@ class SynonymTeaching : public StageFixture {
     // Runs the stage on a phrase as the teaching stages see it; `typed` is the phrase before
     // smart input correction, the phrase itself unless given. Returns the events raised.
     QStringList run(void (*stage)(Engine&), const QString& phrase, const QString& typed = {},
-                    int privilege = 1) {
-        Request& r = input(phrase, "Anna", 3);
+                    Privilege privilege = Privilege::Owner) {
+        Request& r = input(phrase, "Anna", TargetKind::Private);
         r.PhraseBeforeCorrection = typed.isEmpty() ? phrase : typed;
         r.Privilege = privilege;
         stage(*engine);
         return events;
     }
-    QStringList learn(const QString& phrase, const QString& typed = {}, int privilege = 1) {
+    QStringList learn(const QString& phrase, const QString& typed = {},
+                      Privilege privilege = Privilege::Owner) {
         return run(TeachSynonym, phrase, typed, privilege);
     }
-    QStringList forget(const QString& phrase, int privilege = 1) {
+    QStringList forget(const QString& phrase, Privilege privilege = Privilege::Owner) {
         return run(EraseSynonym, phrase, {}, privilege);
     }
     int rows(const QString& table, const QString& left, const QString& right) {
@@ -86,7 +87,7 @@ TEST_F(SynonymTeaching, TheKindDecidesTheTable) {
         EXPECT_EQ(rows(c.table, c.left, c.right), 1);
         EXPECT_TRUE(logged(c.kindLine));
         EXPECT_EQ(request().WorkPhrase, QString(c.left) + '=' + c.right);
-        EXPECT_EQ(engine->state.outcomes.TeachingHandled, 1);
+        EXPECT_TRUE(engine->state.outcomes.TeachingHandled);
         EXPECT_TRUE(request().Answered);
     }
     EXPECT_EQ(value("SELECT * FROM words_correction WHERE indefinite='TEH'", {}, "owner"),
@@ -118,18 +119,18 @@ TEST_F(SynonymTeaching, DefinitionsThatCannotWorkAreRefusedWithoutStoringAnythin
         EXPECT_EQ(learn(c.phrase), QStringList{c.event});
         EXPECT_TRUE(logged(c.line));
         EXPECT_TRUE(logged("A.I. > Synonym learning canceled."));
-        EXPECT_EQ(engine->state.outcomes.TeachingHandled, 1);
+        EXPECT_TRUE(engine->state.outcomes.TeachingHandled);
     }
     EXPECT_EQ(definitions(), 0);
 }
 
 TEST_F(SynonymTeaching, OnlyOwnersAndSuperModeratorsTeachWhenTheOwnerAllows) {
-    const std::tuple<int, bool, const char*, const char*> cases[] = {
-        {0, true, "On Manual Learning - Restricted For You",
+    const std::tuple<Privilege, bool, const char*, const char*> cases[] = {
+        {Privilege::BasicUser, true, "On Manual Learning - Restricted For You",
          "A.I. > Synonym learning restricted for user: Anna"},
-        {3, true, "On Manual Learning - Limited For You",
+        {Privilege::BasicModerator, true, "On Manual Learning - Limited For You",
          "A.I. > Synonym learning limited for user: Anna"},
-        {1, false, "On Manual Learning - Learning Not Allowed",
+        {Privilege::Owner, false, "On Manual Learning - Learning Not Allowed",
          "A.I. > Synonym learning restricted by owner."},
     };
     for (const auto& [privilege, allowed, event, line] : cases) {
@@ -138,7 +139,7 @@ TEST_F(SynonymTeaching, OnlyOwnersAndSuperModeratorsTeachWhenTheOwnerAllows) {
         EXPECT_TRUE(logged(line)) << line;
     }
     settings().allowDataTeaching = true;
-    EXPECT_EQ(learn("TEH=THE", {}, 2), QStringList{kCorrectionLearned});
+    EXPECT_EQ(learn("TEH=THE", {}, Privilege::SuperModerator), QStringList{kCorrectionLearned});
 }
 
 TEST_F(SynonymTeaching, ChainsAndSecondDefinitionsAreRefusedWithinOneTable) {
@@ -186,17 +187,17 @@ TEST_F(SynonymTeaching, ErasingRemovesExactlyTheTaughtPair) {
     for (const auto& [phrase, event, line] : cases) {
         EXPECT_EQ(forget(phrase), QStringList{event}) << phrase;
         EXPECT_TRUE(logged(line)) << phrase;
-        EXPECT_EQ(engine->state.outcomes.ErasingHandled, 1) << phrase;
+        EXPECT_TRUE(engine->state.outcomes.ErasingHandled) << phrase;
     }
     EXPECT_EQ(definitions(), 0);
 }
 
 TEST_F(SynonymTeaching, ErasingIsForOwnersAndSuperModeratorsAndLeavesOtherCommandsAlone) {
     learn("TEH=THE");
-    const std::tuple<int, bool, const char*> cases[] = {
-        {0, true, "On Manual Erasing - Restricted For You"},
-        {3, true, "On Manual Erasing - Limited For You"},
-        {1, false, "On Manual Erasing - Erasing Not Allowed"},
+    const std::tuple<Privilege, bool, const char*> cases[] = {
+        {Privilege::BasicUser, true, "On Manual Erasing - Restricted For You"},
+        {Privilege::BasicModerator, true, "On Manual Erasing - Limited For You"},
+        {Privilege::Owner, false, "On Manual Erasing - Erasing Not Allowed"},
     };
     for (const auto& [privilege, allowed, event] : cases) {
         settings().allowDataErasing = allowed;
@@ -205,7 +206,7 @@ TEST_F(SynonymTeaching, ErasingIsForOwnersAndSuperModeratorsAndLeavesOtherComman
     settings().allowDataErasing = true;
     for (const char* phrase : {"<>=<>", "<>=#", "TEH=THE", "HELLO"}) {
         EXPECT_TRUE(forget(phrase).isEmpty()) << phrase;
-        EXPECT_EQ(engine->state.outcomes.ErasingHandled, 0) << phrase;
+        EXPECT_FALSE(engine->state.outcomes.ErasingHandled) << phrase;
     }
     EXPECT_EQ(rows("words_correction", "TEH", "THE"), 1);
 }

@@ -21,16 +21,16 @@ class TeachFixture : public StageFixture {
     }
 
     // Runs TeachResponse on `phrase` as Anna's private message with the given privilege.
-    void command(const QString& phrase, int privilege = 1) {
-        Request& r = input(phrase, kNick, 3);
+    void command(const QString& phrase, Privilege privilege = Privilege::Owner) {
+        Request& r = input(phrase, kNick, TargetKind::Private);
         r.Privilege = privilege;
         fakes.irc.sent.clear();
         TeachResponse(*engine);
     }
 
     // Runs CheckKeyEvents on `phrase`, the way the cycle does right after correction.
-    void select(const QString& phrase, int privilege = 1) {
-        Request& r = input(phrase, kNick, 3);
+    void select(const QString& phrase, Privilege privilege = Privilege::Owner) {
+        Request& r = input(phrase, kNick, TargetKind::Private);
         r.Privilege = privilege;
         fakes.irc.sent.clear();
         CheckKeyEvents(*engine);

@@ -12,8 +12,8 @@ class WordLists : public StageFixture {
 
     // Runs the whole chain of word-list stages, as the cycle does, on a phrase of Anna's; the
     // events raised.
-    QStringList say(const QString& phrase, int privilege = 2, int kind = 3,
-                    const QString& typed = {}) {
+    QStringList say(const QString& phrase, Privilege privilege = Privilege::SuperModerator,
+                    TargetKind kind = TargetKind::Private, const QString& typed = {}) {
         Request& r = input(phrase, "Anna", kind);
         r.Privilege = privilege;
         r.OriginalPhrase = typed.isEmpty() ? phrase : typed;
@@ -48,7 +48,7 @@ TEST_F(WordLists, TheTokenMayStandAnywhereAndOnlyOneBlankGoesAtEachEnd) {
     for (const auto& [phrase, stored] : cases) {
         EXPECT_EQ(say(phrase), QStringList{"On Manual Learning - Positive - Success"}) << phrase;
         EXPECT_TRUE(column("words_positive", "positive").contains(stored)) << phrase;
-        EXPECT_EQ(engine->state.outcomes.TeachingHandled, 1);
+        EXPECT_TRUE(engine->state.outcomes.TeachingHandled);
         EXPECT_TRUE(request().Answered);
     }
     EXPECT_TRUE(consoleLines().contains("A.I. > Learned new positive word(s)."));
@@ -94,7 +94,7 @@ TEST_F(WordLists, ErasingWhatIsNotThereIsToldSo) {
     };
     for (const auto& [phrase, line] : cases) {
         EXPECT_EQ(say(phrase), QStringList{"On Manual Erasing - Information Not Exist"}) << phrase;
-        EXPECT_EQ(engine->state.outcomes.ErasingHandled, 1);
+        EXPECT_TRUE(engine->state.outcomes.ErasingHandled);
         EXPECT_TRUE(consoleLines().contains(line)) << line;
     }
 }
@@ -120,16 +120,19 @@ TEST_F(WordLists, RefusalsByTheOwnersSettingsAndThePrivileges) {
     for (const Case& c : commands) {
         const QString family = c.family;
         const QString lead = QString("A.I. > ") + c.noun;
-        EXPECT_EQ(say(c.phrase, 0), QStringList{family + "Restricted For You"}) << c.phrase;
+        EXPECT_EQ(say(c.phrase, Privilege::BasicUser), QStringList{family + "Restricted For You"})
+            << c.phrase;
         EXPECT_TRUE(consoleLines().contains(lead + " restricted for user: Anna")) << c.phrase;
-        EXPECT_EQ(say(c.phrase, 3), QStringList{family + "Limited For You"}) << c.phrase;
+        EXPECT_EQ(say(c.phrase, Privilege::BasicModerator), QStringList{family + "Limited For You"})
+            << c.phrase;
         EXPECT_TRUE(consoleLines().contains(lead + " limited for user: Anna")) << c.phrase;
-        EXPECT_TRUE(say(c.phrase, 2, 1).isEmpty()) << c.phrase;  // not meant for the character
+        EXPECT_TRUE(say(c.phrase, Privilege::SuperModerator, TargetKind::Channel).isEmpty())
+            << c.phrase;  // not meant for the character
 
         settings().allowDataTeaching = settings().allowDataErasing = false;
         const QString notAllowed =
             family.contains("Erasing") ? "Erasing Not Allowed" : "Learning Not Allowed";
-        EXPECT_EQ(say(c.phrase, 1), QStringList{family + notAllowed}) << c.phrase;
+        EXPECT_EQ(say(c.phrase, Privilege::Owner), QStringList{family + notAllowed}) << c.phrase;
         EXPECT_TRUE(consoleLines().contains(lead + " restricted by owner.")) << c.phrase;
         EXPECT_TRUE(consoleLines().contains(lead + " canceled.")) << c.phrase;
         settings().allowDataTeaching = settings().allowDataErasing = true;
@@ -140,16 +143,18 @@ TEST_F(WordLists, RefusalsByTheOwnersSettingsAndThePrivileges) {
 }
 
 TEST_F(WordLists, CaseWordsKeepTheCaseTypedOneWordApartFromSeveral) {
-    EXPECT_EQ(say("[CSWORD] IPOD", 2, 3, "[csword] iPod"),
+    EXPECT_EQ(say("[CSWORD] IPOD", Privilege::SuperModerator, TargetKind::Private, "[csword] iPod"),
               QStringList{"On Manual Learning - Case Sensitive Word - Success"});
-    EXPECT_EQ(say("NEW YORK [CSWORD]", 2, 3, "New   York  [CSWORD]"),
+    EXPECT_EQ(say("NEW YORK [CSWORD]", Privilege::SuperModerator, TargetKind::Private,
+                  "New   York  [CSWORD]"),
               QStringList{"On Manual Learning - Case Sensitive Word - Success"});
     EXPECT_EQ(column("words_cs", "word"), QStringList{" iPod "});
     EXPECT_EQ(column("words_css", "words"), QStringList{" New York "});
 
-    EXPECT_EQ(say("[CSWORD] IPOD", 2, 3, "[CSWORD] iPod"),
+    EXPECT_EQ(say("[CSWORD] IPOD", Privilege::SuperModerator, TargetKind::Private, "[CSWORD] iPod"),
               QStringList{"On Manual Learning - Information Exist"});
-    EXPECT_EQ(say("[NOCSWORD] NEW YORK", 2, 3, "[NOCSWORD] New York"),
+    EXPECT_EQ(say("[NOCSWORD] NEW YORK", Privilege::SuperModerator, TargetKind::Private,
+                  "[NOCSWORD] New York"),
               QStringList{"On Manual Erasing - Case Sensitive Word - Success"});
     EXPECT_TRUE(column("words_css", "words").isEmpty());
     EXPECT_EQ(column("words_cs", "word"), QStringList{" iPod "});
@@ -186,7 +191,7 @@ TEST_F(LinkedContextKeywords, ProtectedContextKeepsKeywordsThatQuestionsUse) {
     EXPECT_EQ(say("WHY<<"), QStringList{"On Manual Erasing - Context - Linked With Interface"});
     EXPECT_TRUE(consoleLines().contains(
         "A.I. > Context keyword(s) \"why\" linked with interface data (count: 2)."));
-    EXPECT_EQ(engine->state.outcomes.ErasingHandled, 1);
+    EXPECT_TRUE(engine->state.outcomes.ErasingHandled);
     EXPECT_EQ(count("SELECT * FROM words_context"), 2);
     EXPECT_EQ(questions(), 4);
 }
