@@ -7,6 +7,7 @@
 #include "question_pattern.h"
 
 #include "brain/drawn_row.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -15,8 +16,6 @@
 #include <iterator>
 
 namespace {
-
-const QString kContextMarker = QStringLiteral("0Y1Z0X1Y");
 
 struct Try {
     QChar label;

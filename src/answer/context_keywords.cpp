@@ -1,5 +1,6 @@
 #include "context_keywords.h"
 
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "brain/stored_patterns.h"
 #include "engine/console_log.h"
@@ -90,14 +91,15 @@ void ApplyContextKeywords(Engine& engine) {
     const qsizetype part = last.indexOf(QLatin1String(" # "));
     if (part >= 0) last.truncate(part);
 
-    phrase = (stored + "0Y1Z0X1Y " + last).toUpper().mid(1);
+    phrase = (stored + kContextMarker + ' ' + last).toUpper().mid(1);
     const QString keywords = stored.trimmed().toLower();
     ConsoleLine(engine, "A.I. > Context keyword(s) found: \"" + keywords + "\".");
     if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) return;
-    phrase += " 1Y0Z1X0Y " + db.field("original_question").toUpper();
+    const QString earlier = ' ' + kEarlierQuestionMarker + ' ';
+    phrase += earlier + db.field("original_question").toUpper();
     ApplyInOrder(phrase, {{u"   ", u" "}, {u"  ", u" "}});
     NeutraliseSystemCommands(engine, phrase);
-    const qsizetype depth = 1 + phrase.count(QLatin1String(" 1Y0Z1X0Y "));
+    const qsizetype depth = 1 + phrase.count(earlier);
     CutAfter(phrase, QStringLiteral(" [SYSMSG]"));
     CutAfter(phrase, QStringLiteral(" [XYSYSMSG]"));
     const QString measure =

@@ -1,5 +1,6 @@
 #include "lookup_conditions.h"
 
+#include "brain/phrase_markers.h"
 #include "engine/engine_state.h"
 
 #include <algorithm>
@@ -95,10 +96,11 @@ Condition LookupConditions::admRanked(Condition& where) const {
         "? LIKE question COLLATE utf8mb4_bin AND "
         "LENGTH(question) - LENGTH(REPLACE(question, '%', '')) > 2",
         {pattern}};
-    const Condition phraseAsPattern{
-        "question COLLATE utf8mb4_bin LIKE ? AND question NOT RLIKE '0Y1Z0X1Y' AND "
-        "question NOT RLIKE '1Y0Z1X0Y' AND LENGTH(?) - LENGTH(REPLACE(?, '%', '')) > 2",
-        {pattern, pattern, pattern}};
+    const Condition phraseAsPattern{"question COLLATE utf8mb4_bin LIKE ? AND question NOT RLIKE '" +
+                                        kContextMarker + "' AND question NOT RLIKE '" +
+                                        kEarlierQuestionMarker +
+                                        "' AND LENGTH(?) - LENGTH(REPLACE(?, '%', '')) > 2",
+                                    {pattern, pattern, pattern}};
     where = Condition{"(", {}} + storedAsPattern + Condition{") OR (", {}} + phraseAsPattern +
             Condition{")", {}};
     const int tries = kFirstPassTries;

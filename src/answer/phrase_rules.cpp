@@ -4,6 +4,7 @@
 #include "rule_finder.h"
 #include "system_commands.h"
 
+#include "brain/phrase_markers.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
 #include "engine/dialogue_records.h"
@@ -207,7 +208,7 @@ class RuleLoop {
 }  // namespace
 
 void ApplyCommandSynonyms(Engine& engine) {
-    if (Contains(engine.state.request.WorkPhrase, "0Y1Z0X1Y")) return;
+    if (Contains(engine.state.request.WorkPhrase, kContextMarker)) return;
     RuleLoop(engine, kCommandSynonyms).run();
 }
 

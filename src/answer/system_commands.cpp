@@ -1,5 +1,6 @@
 #include "system_commands.h"
 
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "brain/stored_patterns.h"
 #include "engine/contains.h"
@@ -53,7 +54,7 @@ void ProtectSystemCommands(Engine& engine) {
 
 bool IsProtectedPhrase(Engine& engine) {
     const QString& phrase = engine.state.request.WorkPhrase;
-    for (const char* mark : {"0Y1Z0X1Y", "=", "#"})
+    for (const QString& mark : {kContextMarker, QStringLiteral("="), QStringLiteral("#")})
         if (Contains(phrase, mark)) return true;
     const QString spelt = BracketsSpelled(phrase);
     return MatchesSystemCommand(engine, spelt) || MatchesSystemParameter(engine, spelt);

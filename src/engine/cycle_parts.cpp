@@ -2,6 +2,7 @@
 
 #include "engine.h"
 
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 
 #include <array>
@@ -58,7 +59,7 @@ void VersionBanner(Engine& engine) {
 
 QString LoggedInput(const QString& workPhrase) {
     QString logged = workPhrase.toLower();
-    const qsizetype marker = logged.indexOf(" 0y1z0x1y ");
+    const qsizetype marker = logged.indexOf(' ' + kContextMarker + ' ', 0, Qt::CaseInsensitive);
     if (marker >= 0) logged.truncate(marker);
     static const std::array<std::pair<QStringView, QStringView>, 6> tokens = {{
         {u"secondteachingcmd", u"##"},
@@ -78,7 +79,7 @@ QString LoggedInput(const QString& workPhrase) {
 QString UnknownAnswerEvent(const QString& inputCategory, int level, const QString& workPhrase) {
     const bool question = inputCategory == "interface_q";
     const QString kind = question ? "Question" : "Standard";
-    if (workPhrase.contains("0Y1Z0X1Y", Qt::CaseInsensitive))
+    if (workPhrase.contains(kContextMarker, Qt::CaseInsensitive))
         return "On Unknown Answer - Contextual - " + kind;
     if (workPhrase.size() > (question ? 80 : 90))
         return "On Unknown Answer - " + kind + " Max Length";

@@ -1,5 +1,6 @@
 // What users said: the phrases they repeat (users_history) and the inputs nobody answered.
 
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "brain/stored_patterns.h"
 #include "console_log.h"
@@ -12,7 +13,7 @@
 namespace {
 
 bool HasPhraseMarker(const QString& upper) {
-    return upper.contains("0Y1Z0X1Y") || upper.contains("1Y0Z1X0Y");
+    return upper.contains(kContextMarker) || upper.contains(kEarlierQuestionMarker);
 }
 
 // The input was already dealt with by a stage that is no ordinary answer.

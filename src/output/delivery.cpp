@@ -1,6 +1,7 @@
 #include "delivery.h"
 
 #include "brain/nick_encoding.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
@@ -178,7 +179,7 @@ void Delivery::lineTyped() {
 void Delivery::StopDelivery() {
     EngineState& s = engine_.state;
     Request& r = s.request;
-    if (!Contains(r.WorkPhrase, "[STOPMAS]") || Contains(r.WorkPhrase, "0Y1Z0X1Y")) return;
+    if (!Contains(r.WorkPhrase, "[STOPMAS]") || Contains(r.WorkPhrase, kContextMarker)) return;
     Query& db = engine_.db;
     if (db.open("SELECT * FROM mmas WHERE user=? LIMIT 1", {r.UserKey}) > 0) {
         MmasRow row = ReadRow(db);

@@ -1,9 +1,10 @@
 #include "reserved_words.h"
 
 #include "answer/system_commands.h"
+#include "brain/phrase_markers.h"
 
 bool QuestionIsReserved(Engine& engine, const QString& questionPattern) {
-    if (questionPattern.contains(QLatin1String("0Y1Z0X1Y"))) return false;
+    if (questionPattern.contains(kContextMarker)) return false;
     const QString text = BracketsSpelled(questionPattern);
     return MatchesSystemCommand(engine, text) || MatchesSystemParameter(engine, text);
 }

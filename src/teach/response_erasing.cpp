@@ -6,6 +6,7 @@
 
 #include "answer/interface_table.h"
 #include "answer/question_pattern.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -36,7 +37,8 @@ QString WithSingleWildcards(QString pattern) {
 // this answer: the answer's first line, then the marker of the question before it. It ends the
 // stored pattern.
 QString ContextTail(const LastAnswer& last) {
-    QString tail = ' ' + FirstLine(last.answer) + " 1Y0Z1X0Y " + last.question + ' ';
+    QString tail =
+        ' ' + FirstLine(last.answer) + ' ' + kEarlierQuestionMarker + ' ' + last.question + ' ';
     ReplaceAll(tail, u" ", u"%");
     return WithSingleWildcards(tail).toUpper();
 }
@@ -50,12 +52,12 @@ QString ContextTailPattern(const LastAnswer& last) {
 QString LinkedKeywords(const QString& question, const QString& tail) {
     const qsizetype at = question.lastIndexOf(tail, -1, Qt::CaseInsensitive);
     if (at <= 0) return {};
-    const QStringList pieces = question.mid(1, at - 1).split("0Y1Z0X1Y");
+    const QStringList pieces = question.mid(1, at - 1).split(kContextMarker);
     if (pieces.size() < 2) return {};
     QString keywords = pieces[pieces.size() - 2];
     if (keywords.endsWith('%')) keywords.chop(1);
-    const qsizetype earlier = keywords.lastIndexOf("1Y0Z1X0Y");
-    if (earlier >= 0) keywords = keywords.mid(earlier + 8);
+    const qsizetype earlier = keywords.lastIndexOf(kEarlierQuestionMarker);
+    if (earlier >= 0) keywords = keywords.mid(earlier + kEarlierQuestionMarker.size());
     ReplaceAll(keywords, u"%", u" ");
     return keywords.trimmed();
 }

@@ -10,6 +10,7 @@
 #include "answer/events.h"
 #include "answer/interface_table.h"
 #include "answer/question_pattern.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QString kContextMarker = QStringLiteral("0Y1Z0X1Y");
 const QString kContextEvent = QStringLiteral("On Manual Learning - Response - KeyEvent - Context");
 
 TKeyEvents* FirstKeyEvent(Engine& engine) {

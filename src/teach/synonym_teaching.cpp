@@ -7,6 +7,7 @@
 #include "answer/events.h"
 #include "answer/rule_finder.h"
 #include "answer/system_commands.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
@@ -142,7 +143,7 @@ bool IsRecursive(Engine& engine, const QString& table, const SynonymSides& sides
 }
 
 bool HoldsContextMarker(const SynonymSides& sides) {
-    for (const char* marker : {"1Y0Z1X0Y", "0Y1Z0X1Y"})
+    for (const QString& marker : {kEarlierQuestionMarker, kContextMarker})
         if (Contains(sides.left, marker) || Contains(sides.right, marker)) return true;
     return false;
 }

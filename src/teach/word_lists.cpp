@@ -5,6 +5,7 @@
 #include "word_list_command.h"
 
 #include "answer/question_pattern.h"
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
@@ -80,7 +81,8 @@ QString Keywords(const WordListEntry& entry) {
 // after the marker of an earlier question. Anchored there, so that erasing WHY leaves the
 // questions of REALLY WHY alone.
 QString LinkedQuestionsPattern(const WordListEntry& entry) {
-    return "(^|1Y0Z1X0Y)" + RegexLiteral(QuestionPattern(Keywords(entry))) + "0Y1Z0X1Y%";
+    return "(^|" + kEarlierQuestionMarker + ")" + RegexLiteral(QuestionPattern(Keywords(entry))) +
+           kContextMarker + "%";
 }
 
 qint64 CountLinkedQuestions(Query& db, const QString& table, const QString& pattern) {
@@ -154,7 +156,7 @@ QString CaseWordsLearned(const WordListEntry& entry) {
 bool ContextKeywordsAreReserved(Engine& engine, const QString& keywords) {
     if (keywords.trimmed().isEmpty()) return true;
     // Keywords holding a marker of the contextual phrase would take it apart.
-    if (keywords.contains("0Y1Z0X1Y") || keywords.contains("1Y0Z1X0Y")) return true;
+    if (keywords.contains(kContextMarker) || keywords.contains(kEarlierQuestionMarker)) return true;
     return QuestionIsReserved(engine, keywords);
 }
 
