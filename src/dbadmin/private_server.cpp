@@ -64,10 +64,6 @@ bool PrivateServer::answers() const {
     }
 }
 
-bool PrivateServer::portTaken() const {
-    return Listening(config_.host, config_.port);
-}
-
 QString PrivateServer::install() {
     // Rewritten on every install so that a port changed in Main/Database.ini is the port served.
     try {

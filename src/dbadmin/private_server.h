@@ -20,8 +20,6 @@ class PrivateServer {
     // Whether the configured server answers the test statement with our credentials. Throws
     // DbForeignServer when the server on the port keeps another home's data.
     bool answers() const;
-    // Whether something listens on the configured port.
-    bool portTaken() const;
     // Writes my.cnf and the service scripts for the configured port, runs install_qivo.sh
     // (initialise, start, create the database and load the brain) and gives the brain's user the
     // password of Main/Database.ini. Returns an empty text on success, else what went wrong.
