@@ -25,7 +25,7 @@ TInput BenchEngine::privateMessage(const QString& nick, const QString& phrase) c
                   .RawText = phrase,
                   .OriginalPhrase = phrase,
                   .UpperPhrase = phrase.toUpper(),
-                  .Highlighted = 0};
+                  .Highlighted = false};
 }
 
 BenchEngine::Cycle BenchEngine::run(const TInput& input, int pauseSeconds) {

@@ -3,6 +3,7 @@
 #include "app/headless_outside.h"
 #include "app/quit_signals.h"
 #include "app/stdin_feeder.h"
+#include "engine/home_lock.h"
 #include "engine/program_home.h"
 #include "pipeline/session.h"
 #include "ui/additional_console.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -80,6 +82,12 @@ int RunGui(const QString& home) {
     return code;
 }
 
+// A program that cannot start says why on stderr, and with a window where it would have one.
+void ReportRefusal(const QString& text, bool headless) {
+    TerminalNotifications().error(text);
+    if (!headless) QMessageBox::critical(nullptr, "Q.I.V.O™", text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +106,11 @@ int main(int argc, char** argv) {
     const Options options = ParseOptions(arguments);
     QuitOnTerminationSignals();
     const QString home = ResolveHomeFolder(options.home);
+    HomeLock lock(home);
+    if (const HomeLock::Outcome taken = lock.take(); taken != HomeLock::Outcome::Taken) {
+        ReportRefusal(lock.refusal(), headless);
+        return taken == HomeLock::Outcome::InUse ? 2 : 1;
+    }
     if (!headless) return RunGui(home);
     if (!options.headless) WriteStdout("No display found: running headless.");
     StdoutConsole console;

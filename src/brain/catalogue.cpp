@@ -15,7 +15,8 @@ void Catalogue::read() {
                        TableState{.checksum = db_.field("live_checksum"),
                                   .nextKey = db_.field("next_key"),
                                   .rows = db_.field("row_count").toLongLong(),
-                                  .exactRows = engine == "Aria" || engine == "MyISAM"});
+                                  .exactRows = engine == "Aria" || engine == "MyISAM",
+                                  .connection = connection_});
     }
     read_ = true;
     age_.start();
@@ -64,4 +65,12 @@ void Catalogue::written(const QString& sql) {
     for (const QString& word : names->words)
         if (states_.contains(word)) stale_.insert(word);
     if (names->changesTables) read_ = false;
+}
+
+void Catalogue::forget() {
+    states_.clear();
+    stale_.clear();
+    kept_.clear();
+    read_ = false;
+    ++connection_;
 }

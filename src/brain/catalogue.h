@@ -17,6 +17,9 @@ struct TableState {
     QString nextKey;
     qint64 rows = 0;
     bool exactRows = false;  // the engine keeps an exact row count (Aria, MyISAM)
+    // Which connection read it: a state seen over an earlier connection never matches one seen
+    // now, so every copy kept under it is taken again.
+    quint64 connection = 0;
     bool operator==(const TableState&) const = default;
 };
 
@@ -36,6 +39,8 @@ class Catalogue {
     qint64 rowCount(const QString& table);
     // The query object hands over every statement that may write.
     void written(const QString& sql);
+    // The query object opens a new connection: nothing known so far may still hold.
+    void forget();
 
     // What `build` derives from the table, kept under `purpose` while the table's rows stay as
     // they were. Nothing for a table that keeps no live checksum, whose changes go unnoticed:
@@ -73,4 +78,5 @@ class Catalogue {
     QElapsedTimer age_;
     QHash<QString, Kept> kept_;
     QHash<QString, Names> namesBySql_;
+    quint64 connection_ = 0;
 };

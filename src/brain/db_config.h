@@ -4,6 +4,10 @@
 
 #include <stdexcept>
 
+// The password every home's brain user had before each home got its own; homes set up with it
+// keep it.
+inline const QString kSharedPassword = "qtmvzk";
+
 // Where the brain lives: Main/Database.ini. With `managed` the program runs its own private
 // server from the program home and starts it when it does not answer.
 struct DbConfig {
@@ -11,9 +15,12 @@ struct DbConfig {
     int port = 3307;
     QString socket;
     QString user = "qivo";
-    QString password = "qtmvzk";
+    QString password = kSharedPassword;
     QString database = "qivo";
     bool managed = true;
+    // Not in the file: for a managed home, the data folder its server must keep, so that a
+    // server of another home on the same port is never used.
+    QString ownDataFolder;
 };
 
 class DbConfigError : public std::runtime_error {
@@ -21,5 +28,12 @@ class DbConfigError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Main/Database.ini of a program home.
+QString DbConfigPath(const QString& home);
 // Throws DbConfigError when the file is missing or names no database.
 DbConfig LoadDbConfig(const QString& path);
+// Writes the whole file, readable by its owner only: it holds the brain's password. Throws
+// DbConfigError when it cannot be written.
+void SaveDbConfig(const QString& path, const DbConfig& config);
+// A password of its own for a home's brain user.
+QString NewDbPassword();

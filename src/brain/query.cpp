@@ -4,14 +4,43 @@
 #include <mysql.h>
 #include <mysqld_error.h>
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <vector>
 
 namespace {
 
 constexpr int kStatementCacheLimit = 512;
 
-bool ConnectionLost(unsigned code) {
+// The connection dropped while it was open: reconnecting once may be all it takes.
+bool ConnectionDropped(unsigned code) {
     return code == CR_SERVER_GONE_ERROR || code == CR_SERVER_LOST;
+}
+
+// Codes that say nothing of the statement and everything of the way to the server.
+bool ConnectionLost(unsigned code) {
+    switch (code) {
+        case CR_SOCKET_CREATE_ERROR:
+        case CR_CONNECTION_ERROR:
+        case CR_CONN_HOST_ERROR:
+        case CR_IPSOCK_ERROR:
+        case CR_SERVER_GONE_ERROR:
+        case CR_SERVER_HANDSHAKE_ERR:
+        case CR_SERVER_LOST:
+        case CR_SERVER_LOST_EXTENDED:
+        case ER_SERVER_SHUTDOWN:
+        case ER_CONNECTION_KILLED:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The same folder, however the server and the home happen to spell it.
+QString Canonical(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
 }
 
 // Owns the buffers that a parameter binding points into.
@@ -55,6 +84,10 @@ DbError::DbError(unsigned code, const QString& message)
       code_(code),
       message_(message) {}
 
+DbForeignServer::DbForeignServer(QString dataFolder)
+    : DbError(0, "The server keeps its data in " + dataFolder),
+      dataFolder_(std::move(dataFolder)) {}
+
 Query::Query(DbConfig config) : config_(std::move(config)) {}
 
 Query::~Query() {
@@ -63,6 +96,8 @@ Query::~Query() {
 
 void Query::connect() {
     disconnect();
+    // Copies taken over an earlier connection may be of another server's tables.
+    catalogue_.forget();
     connection_ = mysql_init(nullptr);
     if (!connection_) fail(CR_OUT_OF_MEMORY, "Out of memory");
     mysql_options(connection_, MYSQL_SET_CHARSET_NAME, "utf8mb4");
@@ -77,8 +112,21 @@ void Query::connect() {
         const unsigned code = mysql_errno(connection_);
         const QString message = QString::fromUtf8(mysql_error(connection_));
         disconnect();
-        throw DbError(code, message);
+        fail(code, message);
     }
+    if (!config_.ownDataFolder.isEmpty()) checkDataFolder();
+}
+
+void Query::checkDataFolder() {
+    if (mysql_query(connection_, "SELECT @@datadir") != 0)
+        fail(mysql_errno(connection_), QString::fromUtf8(mysql_error(connection_)));
+    MYSQL_RES* result = mysql_store_result(connection_);
+    MYSQL_ROW row = result ? mysql_fetch_row(result) : nullptr;
+    const QString folder = row && row[0] ? QString::fromUtf8(row[0]) : QString();
+    if (result) mysql_free_result(result);
+    if (Canonical(folder) == Canonical(config_.ownDataFolder)) return;
+    disconnect();
+    throw DbForeignServer(QDir::cleanPath(folder));
 }
 
 void Query::disconnect() {
@@ -94,6 +142,7 @@ void Query::forgetStatements() {
 }
 
 void Query::fail(unsigned code, const QString& message) {
+    if (ConnectionLost(code)) throw DbConnectionLost(code, message);
     throw DbError(code, message);
 }
 
@@ -138,6 +187,16 @@ qint64 Query::execute(const QString& sql, const QVariantList& params) {
     return affected_;
 }
 
+void Query::executeUnprepared(const QString& sql) {
+    catalogue_.written(sql);
+    if (!connection_) connect();
+    ++statements_;
+    const QByteArray text = sql.toUtf8();
+    if (mysql_real_query(connection_, text.constData(), static_cast<unsigned long>(text.size())))
+        fail(mysql_errno(connection_), QString::fromUtf8(mysql_error(connection_)));
+    if (MYSQL_RES* result = mysql_store_result(connection_)) mysql_free_result(result);
+}
+
 qint64 Query::lastInsertId() const {
     return connection_ ? qint64(mysql_insert_id(connection_)) : 0;
 }
@@ -162,7 +221,7 @@ void Query::run(const QString& sql, const QVariantList& params, bool wantRows) {
         try {
             statement = prepared(sql);
         } catch (const DbError& e) {
-            if (attempt == 0 && ConnectionLost(e.code())) {
+            if (attempt == 0 && ConnectionDropped(e.code())) {
                 disconnect();
                 continue;
             }
@@ -178,7 +237,7 @@ void Query::run(const QString& sql, const QVariantList& params, bool wantRows) {
             mysql_stmt_execute(statement) != 0) {
             const unsigned code = mysql_stmt_errno(statement);
             const QString message = QString::fromUtf8(mysql_stmt_error(statement));
-            if (attempt == 0 && ConnectionLost(code)) {
+            if (attempt == 0 && ConnectionDropped(code)) {
                 disconnect();
                 continue;
             }

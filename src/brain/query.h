@@ -26,6 +26,24 @@ class DbError : public std::runtime_error {
     QString message_;
 };
 
+// The server could not be reached, or the connection broke off: the statement did not run, or
+// whether it ran is unknown. The server may come back.
+class DbConnectionLost : public DbError {
+  public:
+    using DbError::DbError;
+};
+
+// A managed home reached a server that keeps its data elsewhere: another home's brain, which
+// this home must neither read nor write.
+class DbForeignServer : public DbError {
+  public:
+    explicit DbForeignServer(QString dataFolder);
+    const QString& dataFolder() const { return dataFolder_; }
+
+  private:
+    QString dataFolder_;
+};
+
 // The one query object through which every statement reaches the brain. Every value is a bound
 // parameter of a prepared statement; only table and column names are part of the text.
 class Query {
@@ -35,7 +53,8 @@ class Query {
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
-    // Throws DbError when the server cannot be reached.
+    // Throws DbConnectionLost when the server cannot be reached, DbForeignServer when the
+    // configuration names the data folder the server must keep and it keeps another.
     void connect();
     void disconnect();
     bool isConnected() const { return connection_ != nullptr; }
@@ -53,6 +72,9 @@ class Query {
     // Runs INSERT, REPLACE, UPDATE, DELETE and the like; returns the affected-row count.
     qint64 execute(const QString& sql, const QVariantList& params = {});
     qint64 lastInsertId() const;
+    // Runs a statement that the server will not prepare (EXECUTE IMMEDIATE and the like). Its
+    // text carries no values: they reach it through user variables set by bound statements.
+    void executeUnprepared(const QString& sql);
 
     // What the server's catalogue says of the brain's tables.
     Catalogue& catalogue() { return catalogue_; }
@@ -65,6 +87,7 @@ class Query {
     st_mysql_stmt* prepared(const QString& sql);
     [[noreturn]] void fail(unsigned code, const QString& message);
     void forgetStatements();
+    void checkDataFolder();
 
     DbConfig config_;
     st_mysql* connection_ = nullptr;

@@ -48,15 +48,27 @@ QStringList CommonScript(const ServerPaths& p, const QString& brain, int port) {
         "    [ -d \"$DATA/mysql\" ] && return 0",
         "    command -v mariadb-install-db >/dev/null || fail \"mariadb-install-db is not "
         "installed (Debian package mariadb-server-core).\"",
-        "    mkdir -p \"$DATA\" \"$TMPDIR_DB\" || fail \"cannot create $DATA.\"",
+        "    made=$(mkdir -p \"$DATA\" \"$TMPDIR_DB\" 2>&1) || fail \"cannot create $DATA: "
+        "$made\"",
         "    user_opt=; [ \"$(id -u)\" = 0 ] && user_opt=--user=root",
+        "    # mariadb-install-db splits paths at blanks: it gets the folders through a link whose "
+        "path has none.",
+        "    link=$(mktemp -d /tmp/talvane-install.XXXXXX) || fail \"cannot create a temporary "
+        "folder in /tmp.\"",
+        "    ln -s \"$(dirname \"$DATA\")\" \"$link/m\"",
         "    # Its own temporary folder: two installs sharing /tmp can remove each other's "
         "temporary tables.",
-        "    if ! mariadb-install-db --no-defaults --datadir=\"$DATA\" --tmpdir=\"$TMPDIR_DB\" "
-        "$user_opt --auth-root-authentication-method=socket --auth-root-socket-user=\"$ME\" "
-        "--skip-test-db >\"$LOG\" 2>&1; then",
-        "        grep -m 5 'ERROR' \"$LOG\" >&2 || tail -n 5 \"$LOG\" >&2; rm -rf \"$DATA\"",
-        "        fail \"cannot initialise the data folder $DATA (is the disk full?).\"",
+        "    mariadb-install-db --no-defaults --datadir=\"$link/m/Data\" "
+        "--tmpdir=\"$link/m/Tmp\" $user_opt --auth-root-authentication-method=socket "
+        "--auth-root-socket-user=\"$ME\" --skip-test-db >\"$LOG\" 2>&1",
+        "    status=$?",
+        "    rm -rf \"$link\"",
+        "    if [ \"$status\" != 0 ]; then",
+        "        reason=$(grep -m 3 -E \"ERROR|[Ee]rror:|Can't|Cannot|Fatal\" \"$LOG\" || "
+        "tail -n 3 \"$LOG\")",
+        "        rm -rf \"$DATA\"",
+        "        fail \"cannot initialise the data folder $DATA: $(printf '%s' \"$reason\" | tr "
+        "'\\n' ' ')\"",
         "    fi",
         "}",
         "",
@@ -69,7 +81,8 @@ QStringList CommonScript(const ServerPaths& p, const QString& brain, int port) {
         "    # A crash leaves its pid file and socket behind; they name no live server.",
         "    rm -f \"$PIDFILE\" \"$SOCKET\"",
         "    if port_taken; then fail \"port $PORT on 127.0.0.1 is already used by another "
-        "program. Stop that program, or point Main/Database.ini at that server.\"; fi",
+        "program. Stop that program, or give this home another port (the port key of "
+        "Main/Database.ini).\"; fi",
         "    mkdir -p \"$TMPDIR_DB\"",
         "    user_opt=; [ \"$(id -u)\" = 0 ] && user_opt=--user=root",
         "    setsid mariadbd --defaults-file=\"$CNF\" $user_opt >>\"$LOG\" 2>&1 </dev/null &",
@@ -91,13 +104,11 @@ QStringList CommonScript(const ServerPaths& p, const QString& brain, int port) {
         "    fail \"the server ($pid) did not stop within 60 seconds.\"",
         "}",
         "",
+        "# The brain's user gets its password from the program, which keeps it in "
+        "Main/Database.ini.",
         "create_brain() {",
-        "    client -e \"CREATE DATABASE IF NOT EXISTS qivo CHARACTER SET utf8mb4;",
-        "        CREATE USER IF NOT EXISTS 'qivo'@'localhost' IDENTIFIED BY 'qtmvzk';",
-        "        CREATE USER IF NOT EXISTS 'qivo'@'127.0.0.1' IDENTIFIED BY 'qtmvzk';",
-        "        GRANT ALL ON qivo.* TO 'qivo'@'localhost';",
-        "        GRANT ALL ON qivo.* TO 'qivo'@'127.0.0.1';\" || fail \"cannot create the "
-        "database qivo.\"",
+        "    client -e \"CREATE DATABASE IF NOT EXISTS qivo CHARACTER SET utf8mb4\" || fail "
+        "\"cannot create the database qivo.\"",
         "    tables=$(client -N -e \"SELECT COUNT(*) FROM information_schema.tables WHERE "
         "table_schema='qivo'\") || fail \"cannot read the database qivo.\"",
         "    [ \"$tables\" = 0 ] || return 0",
@@ -211,4 +222,23 @@ void WriteServerFiles(const QString& home, const QString& shippedBrain, int port
                        pause));
     WriteScript(p.bin + "/uninstall.sh", Script(uninstall + pause));
     WriteScript(p.bin + "/uninstallshield.sh", Script(uninstall));
+}
+
+int ServerFilePort(const QString& home) {
+    QStringList lines;
+    try {
+        lines = ReadTextLines(ServerPathsOf(home).bin + "/my.cnf");
+    } catch (const TextFileError&) {
+        return 0;
+    }
+    bool inServer = false;
+    for (const QString& line : std::as_const(lines)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith('[')) inServer = trimmed == "[mysqld]";
+        const qsizetype equals = trimmed.indexOf('=');
+        if (!inServer || equals < 0 || trimmed.left(equals).trimmed() != "port") continue;
+        const int port = trimmed.mid(equals + 1).trimmed().toInt();
+        if (port > 0 && port <= 65535) return port;
+    }
+    return 0;
 }

@@ -18,3 +18,5 @@ ServerPaths ServerPathsOf(const QString& home);
 QStringList MyCnfLines(const ServerPaths& paths, int port);
 // Writes MySQL/Bin/my.cnf and the five service scripts. Throws TextFileError.
 void WriteServerFiles(const QString& home, const QString& shippedBrain, int port);
+// The port that the home's MySQL/Bin/my.cnf gives its server; 0 when the file gives none.
+int ServerFilePort(const QString& home);

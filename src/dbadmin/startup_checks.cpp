@@ -1,6 +1,7 @@
 #include "startup_checks.h"
 
 #include "brain/query.h"
+#include "engine/brain_outage.h"
 #include "engine/engine.h"
 #include "engine/text_files.h"
 #include "private_server.h"
@@ -15,14 +16,39 @@ QString SetupPath(const QString& home) {
     return home + "/MySQL/Setup.dat";
 }
 
-bool TestStatement(Query& db) {
+const QString kTestStatement = "SELECT * FROM system_channels LIMIT 1";
+
+// A first install gives the home's brain user a password of its own instead of the shipped one,
+// and its server the first free port from the configured one on.
+void ClaimPasswordAndPort(const QString& home, PrivateServer& server,
+                          Notifications& notifications) {
+    DbConfig own = server.config();
+    if (own.password.isEmpty() || own.password == kSharedPassword) own.password = NewDbPassword();
+    const int wanted = own.port;
+    own.port = FirstFreePort(own.host, wanted);
+    SaveDbConfig(DbConfigPath(home), own);
+    server.setConfig(own);
+    if (own.port != wanted)
+        notifications.information(QStringLiteral("Port %1 on %2 is in use by another program: "
+                                                 "this home's brain server takes port %3 "
+                                                 "instead (the port key of %4).")
+                                      .arg(wanted)
+                                      .arg(own.host)
+                                      .arg(own.port)
+                                      .arg(DbConfigPath(home)));
+}
+
+// The home's own server answering is adopted; one that does not answer is started.
+QString BringUpOwnServer(PrivateServer& server) {
     try {
-        db.open("SELECT * FROM system_channels LIMIT 1");
-        return true;
-    } catch (const DbError&) {
-        db.disconnect();
-        return false;
+        if (server.answers()) {
+            server.adopt();
+            return {};
+        }
+    } catch (const DbForeignServer& e) {
+        return ForeignServerMessage(server, e.dataFolder());
     }
+    return server.install();
 }
 
 }  // namespace
@@ -33,8 +59,8 @@ void WaitWithEventLoop(int milliseconds) {
     loop.exec();
 }
 
-bool ProgramStart(const QString& home, const QString& shippedBrain, const DbConfig& config,
-                  PrivateServer& server, Notifications& notifications) {
+bool ProgramStart(const QString& home, const QString& shippedBrain, PrivateServer& server,
+                  Notifications& notifications) {
     SetupState setup;
     try {
         setup = ReadSetupState(SetupPath(home));
@@ -49,57 +75,51 @@ bool ProgramStart(const QString& home, const QString& shippedBrain, const DbConf
         "properly will be installed and configured on your computer now! Program should launch "
         "automatically after successful service configuration.");
     try {
-        if (!config.managed) WriteServerFiles(home, shippedBrain, config.port);
-        if (config.managed) {
-            if (!server.answers() && server.portTaken()) {
-                notifications.error(QStringLiteral("Port %1 on %2 is already used by another "
-                                                   "program. Stop that program, or point "
-                                                   "Main/Database.ini at that server.")
-                                        .arg(config.port)
-                                        .arg(config.host));
-                return false;
-            }
+        if (server.config().managed) {
+            ClaimPasswordAndPort(home, server, notifications);
             const QString failure = server.install();
             if (!failure.isEmpty()) {
                 notifications.error(failure);
                 return false;
             }
+        } else {
+            WriteServerFiles(home, shippedBrain, server.config().port);
         }
         WriteSetupState(SetupPath(home), true);
-    } catch (const TextFileError& e) {
+    } catch (const std::runtime_error& e) {
         notifications.error(QString::fromUtf8(e.what()));
         return false;
     }
     return true;
 }
 
-StartupResult StartupChecks(Engine& engine, PrivateServer& server, bool managed,
-                            const WaitFunction& wait) {
+Reach ReachBrain(Query& db, PrivateServer& server, const WaitFunction& wait) {
+    if (server.config().managed) {
+        const QString failure = BringUpOwnServer(server);
+        if (!failure.isEmpty()) return {.reached = false, .failure = failure};
+    }
+    for (int attempt = 1; attempt <= 4; ++attempt) {
+        try {
+            db.open(kTestStatement);
+            return {.reached = true, .failure = {}};
+        } catch (const DbForeignServer& e) {
+            db.disconnect();
+            return {.reached = false, .failure = ForeignServerMessage(server, e.dataFolder())};
+        } catch (const DbError&) {
+            db.disconnect();
+        }
+        if (attempt < 4) wait(2000);
+    }
+    return {};
+}
+
+StartupResult StartupChecks(Engine& engine, PrivateServer& server, const WaitFunction& wait) {
     EngineState& s = engine.state;
     Notifications& notify = *engine.out.notifications;
     s.databaseReady = false;
-    if (managed && !server.answers()) {
-        if (server.portTaken()) {
-            notify.error(QStringLiteral("Port %1 on %2 is used by a server that does not accept "
-                                        "the brain's user. Stop that program, or point "
-                                        "Main/Database.ini at the right server.")
-                             .arg(engine.db.config().port)
-                             .arg(engine.db.config().host));
-            return {};
-        }
-        const QString failure = server.install();
-        if (!failure.isEmpty()) {
-            notify.error(failure);
-            return {};
-        }
-    }
-    bool reached = false;
-    for (int attempt = 1; attempt <= 4 && !reached; ++attempt) {
-        reached = TestStatement(engine.db);
-        if (!reached && attempt < 4) wait(2000);
-    }
-    if (!reached) {
-        notify.error(kNoConnectionMessage);
+    const Reach reach = ReachBrain(engine.db, server, wait);
+    if (!reach.reached) {
+        notify.error(reach.failure.isEmpty() ? kNoConnectionMessage : reach.failure);
         return {};
     }
     s.databaseReady = true;
@@ -136,6 +156,7 @@ ConnectivityChecker::ConnectivityChecker(Engine& engine, int intervalMs, int ret
     : engine_(engine), retryMs_(retryMs) {
     MySQL_checker.setInterval(intervalMs);
     connect(&MySQL_checker, &QTimer::timeout, this, &ConnectivityChecker::MySQL_checkerTimer);
+    connect(&engine_, &Engine::brainBack, &MySQL_checker, qOverload<>(&QTimer::start));
     MySQL_checker.start();
 }
 
@@ -147,9 +168,15 @@ void ConnectivityChecker::MySQL_checkerTimer() {
 void ConnectivityChecker::attempt(int failures) {
     engine_.out.additional->logLine("A.I. > Checking MySQL connectivity at " +
                                     engine_.out.clock->now().toString("hh:mm:ss") + ".");
-    if (TestStatement(engine_.db)) {
+    try {
+        engine_.db.open(kTestStatement);
         MySQL_checker.start();
         return;
+    } catch (const DbConnectionLost& lost) {
+        ReportBrainLost(engine_, lost);
+        return;
+    } catch (const DbError&) {
+        engine_.db.disconnect();
     }
     if (failures + 1 >= 3) {
         engine_.out.notifications->error(kLostConnectionMessage);

@@ -9,7 +9,7 @@
 class Engine;
 class Notifications;
 class PrivateServer;
-struct DbConfig;
+class Query;
 
 // Waits without blocking the event loop; tests pass one that returns at once.
 using WaitFunction = std::function<void(int milliseconds)>;
@@ -27,10 +27,21 @@ inline const QString kLostConnectionMessage =
     "Lost connection to MySQL server! Contact Q.I.V.O™ Support Center to solve this problem. "
     "Program will close now!";
 
-// Before any window: installs the private server on the first run (MySQL/Setup.dat). Returns
+// Before any window: installs the private server on the first run (MySQL/Setup.dat), with a
+// password of the home's own and the first free port, both written to Main/Database.ini. Returns
 // false after showing why the program has to close.
-bool ProgramStart(const QString& home, const QString& shippedBrain, const DbConfig& config,
-                  PrivateServer& server, Notifications& notifications);
+bool ProgramStart(const QString& home, const QString& shippedBrain, PrivateServer& server,
+                  Notifications& notifications);
+
+struct Reach {
+    bool reached = false;
+    QString failure;  // why the server could not be used; empty when it just did not answer
+};
+
+// Brings the brain within reach: a managed home's own server is adopted when it answers and
+// started when it does not, a server of another home refused; then the test statement, four
+// tries 2 s apart.
+Reach ReachBrain(Query& db, PrivateServer& server, const WaitFunction& wait);
 
 struct StartupResult {
     bool ok = false;            // false: the program closes
@@ -38,12 +49,14 @@ struct StartupResult {
     bool firstRun = false;
 };
 
-// The checks 100 ms after the main console exists: start the managed server when it does not
-// answer, reach it, mark old deliveries finished and walk MySQL/Setup.dat on.
-StartupResult StartupChecks(Engine& engine, PrivateServer& server, bool managed,
+// The checks 100 ms after the main console exists: reach the brain, mark old deliveries finished
+// and walk MySQL/Setup.dat on.
+StartupResult StartupChecks(Engine& engine, PrivateServer& server,
                             const WaitFunction& wait = WaitWithEventLoop);
 
-// MySQL_checker: every 15 minutes, three tries 5 s apart, then the program closes.
+// MySQL_checker: every 15 minutes, three tries 5 s apart, then the program closes. A lost
+// connection is handed to the engine like one met by the cycle, and the checks go on once the
+// brain is back.
 class ConnectivityChecker : public QObject {
     Q_OBJECT
   public:

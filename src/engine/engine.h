@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 class Query;
 
 // What the engine reaches outside itself. Every pointer is set; sessions without a window or
@@ -35,6 +37,11 @@ class Engine : public QObject {
     ProgramHome home;
     QTimer NLPtimer;
 
+    // The input the running cycle took, put back should the brain server go away under it.
+    std::optional<TInput> inputInCycle;
+    // The brain server went away and is being brought back: inputs wait (brain_outage.h).
+    bool waitingForBrain = false;
+
     // One tick of the NLP timer: takes one input and runs it through the whole cycle.
     void NLPtimerTimer();
     // Nothing is queued, no cycle runs and no answer line waits.
@@ -47,6 +54,10 @@ class Engine : public QObject {
     void inputTaken();
     // A cycle has ended, normally or by an error.
     void cycleEnded();
+    // A statement found the brain server gone: the session brings it back.
+    void brainLost();
+    // The brain answers again.
+    void brainBack();
 
   private:
     bool cycleRunning_ = false;

@@ -31,7 +31,8 @@ void EnqueueLocalInput(Engine& engine, const TInput& input) {
 }
 
 TInput PopInput(Engine& engine) {
-    return engine.state.stores.InputStore.takeFirst();
+    engine.inputInCycle = engine.state.stores.InputStore.takeFirst();
+    return *engine.inputInCycle;
 }
 
 TInput LocalInput(const Engine& engine, const QString& phrase) {

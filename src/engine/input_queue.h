@@ -9,7 +9,7 @@ class Engine;
 void EnqueueIrcInput(Engine& engine, const TInput& input);
 // Queues a phrase from the local console; dropped while the owner already has one queued.
 void EnqueueLocalInput(Engine& engine, const TInput& input);
-// Removes and returns the oldest record.
+// Removes and returns the oldest record, which the engine keeps as the input of its cycle.
 TInput PopInput(Engine& engine);
 // The local console's record for a phrase the owner typed.
 TInput LocalInput(const Engine& engine, const QString& phrase);

@@ -5,6 +5,7 @@
 
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
+#include "brain_outage.h"
 #include "console_log.h"
 #include "cycle_parts.h"
 #include "dialogue_records.h"
@@ -253,6 +254,8 @@ void Engine::NLPtimerTimer() {
         const Next next = UnderstandAndAnswer(*this);
         if (next != Next::Finish) LogAndAnswer(*this);
         Finish(*this);
+    } catch (const DbConnectionLost& lost) {
+        HoldInputForBrain(*this, lost);
     } catch (const std::exception& error) {
         // A failed statement or log file ends this input only; the queue goes on.
         out.console->setColour(ConsoleColour::Lime);

@@ -3,6 +3,7 @@
 #include "brain/nick_encoding.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "engine/brain_outage.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
 #include "engine/dialogue_records.h"
@@ -53,17 +54,28 @@ Delivery::Delivery(Engine& engine) : engine_(engine) {
     connect(&MultiLineAnswering, &QTimer::timeout, this, &Delivery::DeliverNextLine);
     connect(&MMASStarter, &QTimer::timeout, this, &Delivery::MMASStarterTimer);
     connect(&typing, &QTimer::timeout, this, [this] { guarded([this] { lineTyped(); }); });
+    connect(&engine_, &Engine::brainBack, this, &Delivery::resume);
 }
 
 template <typename Work>
 void Delivery::guarded(Work work) {
     try {
         work();
+    } catch (const DbConnectionLost& lost) {
+        interrupted_ = true;
+        ReportBrainLost(engine_, lost);
     } catch (const std::exception& error) {
         engine_.out.console->setColour(ConsoleColour::Lime);
         ConsoleLine(engine_,
                     QStringLiteral("A.I. > Error: %1").arg(QString::fromUtf8(error.what())));
     }
+}
+
+// A tick that met the lost connection left its timer off; the answers it was moving still wait.
+void Delivery::resume() {
+    if (!std::exchange(interrupted_, false)) return;
+    if (!engine_.state.stores.MMASStore.isEmpty() && !MMASStarter.isActive()) MMASStarter.start();
+    if (!MultiLineAnswering.isActive() && !onItsWay_) MultiLineAnswering.start();
 }
 
 void Delivery::StartDelivery() {

@@ -37,6 +37,7 @@ class Delivery : public QObject {
   private:
     void takeNextLine();
     void lineTyped();
+    void resume();
     // Runs a timer's work; a failed statement ends it with a console line.
     template <typename Work>
     void guarded(Work work);
@@ -48,4 +49,5 @@ class Delivery : public QObject {
         QString original;
     };
     std::optional<LineOnItsWay> onItsWay_;
+    bool interrupted_ = false;  // a tick met the lost brain server
 };

@@ -1,9 +1,11 @@
 #include "session.h"
 
 #include "assemble_stages.h"
+#include "dbadmin/db_config_rebuild.h"
 #include "engine/console_log.h"
 #include "engine/program_home.h"
 
+#include <QFile>
 #include <QTimer>
 
 Session::Session(QString home, Outside outside) : home_(std::move(home)), outside_(outside) {}
@@ -16,20 +18,31 @@ bool Session::prepare() {
     Notifications& notify = *outside_.notifications;
     const QString shipped = ShippedDataFolder();
     try {
+        // Before seeding, which would bring back the shipped file.
+        const QString warning = RebuildMissingDbConfig(home_);
+        if (!warning.isEmpty()) notify.information(warning);
+    } catch (const DbConfigError& e) {
+        notify.error(QString::fromUtf8(e.what()) + " Program will close now!");
+        return false;
+    }
+    try {
         SeedProgramHome(home_, shipped);
     } catch (const HomeSeedError& e) {
         notify.error(QString::fromUtf8(e.what()) + " Program will close now!");
         return false;
     }
+    DbConfig config;
     try {
-        config_ = LoadDbConfig(home_ + "/Main/Database.ini");
+        config = LoadDbConfig(DbConfigPath(home_));
     } catch (const DbConfigError& e) {
         notify.error(kMissingConfigurationMessage + "\n" + QString::fromUtf8(e.what()));
         return false;
     }
-    server_ = std::make_unique<PrivateServer>(home_, shipped + "/brain", config_);
-    if (!ProgramStart(home_, shipped + "/brain", config_, *server_, notify)) return false;
-    db_ = std::make_unique<Query>(config_);
+    // It holds the brain's password.
+    QFile::setPermissions(DbConfigPath(home_), QFile::ReadOwner | QFile::WriteOwner);
+    server_ = std::make_unique<PrivateServer>(home_, shipped + "/brain", config);
+    if (!ProgramStart(home_, shipped + "/brain", *server_, notify)) return false;
+    db_ = std::make_unique<Query>(server_->config());
     engine_ = std::make_unique<Engine>(*db_, outside_, ProgramHome(home_));
     delivery_ = std::make_unique<Delivery>(*engine_);
     AssembleStages(engine_->stages, *delivery_);
@@ -55,11 +68,13 @@ bool Session::start() {
 }
 
 void Session::runStartupChecks() {
-    const StartupResult result = StartupChecks(*engine_, *server_, config_.managed);
+    const StartupResult result = StartupChecks(*engine_, *server_);
     if (!result.ok) {
         emit fatal();
         return;
     }
+    recovery_ = std::make_unique<BrainRecovery>(*engine_, *server_);
+    connect(recovery_.get(), &BrainRecovery::lost, this, &Session::fatal);
     checker_ = std::make_unique<ConnectivityChecker>(*engine_);
     connect(checker_.get(), &ConnectivityChecker::connectionLost, this, &Session::fatal);
     emit ready();
@@ -76,6 +91,7 @@ void Session::shutdown() {
         }
     }
     checker_.reset();
+    recovery_.reset();
     if (db_) db_->disconnect();
     if (server_) server_->stopIfStarted();
 }

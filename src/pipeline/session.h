@@ -1,7 +1,7 @@
 #pragma once
 
-#include "brain/db_config.h"
 #include "brain/query.h"
+#include "brain_recovery.h"
 #include "dbadmin/private_server.h"
 #include "dbadmin/startup_checks.h"
 #include "engine/engine.h"
@@ -20,7 +20,8 @@ class Session : public QObject {
     Session(QString home, Outside outside);
     ~Session() override;
 
-    // Seeds the home, reads the database settings and installs the server on the first run.
+    // Rebuilds a missing Database.ini of a set-up home, seeds the home, reads the database
+    // settings and installs the server on the first run.
     // Returns false after the notifications said why the program must close.
     bool prepare();
     // Loads the settings and schedules the start-up checks; false when the settings are missing.
@@ -34,7 +35,8 @@ class Session : public QObject {
   signals:
     // The start-up checks reached the brain: inputs may be fed.
     void ready();
-    // The program has to close after a start-up or connectivity failure.
+    // The program has to close after a start-up or connectivity failure, or when the brain
+    // server could not be brought back.
     void fatal();
 
   private:
@@ -42,11 +44,11 @@ class Session : public QObject {
 
     QString home_;
     Outside outside_;
-    DbConfig config_;
     std::unique_ptr<PrivateServer> server_;
     std::unique_ptr<Query> db_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<Delivery> delivery_;
+    std::unique_ptr<BrainRecovery> recovery_;
     std::unique_ptr<ConnectivityChecker> checker_;
     bool settingsLoaded_ = false;
 };

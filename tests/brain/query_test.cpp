@@ -104,11 +104,21 @@ TEST_F(QueryObject, LostConnectionIsReopened) {
     EXPECT_NE(db.field("id"), first);
 }
 
-TEST(QueryConnection, AnUnreachableServerIsADbError) {
+// The cycle tells a server that went away from a statement the server refused.
+TEST(QueryConnection, AnUnreachableServerIsALostConnection) {
     DbConfig config = TestServerConfig();
     config.port = 1;
     Query db(config);
-    EXPECT_THROW(db.open("SELECT 1 as one"), DbError);
+    EXPECT_THROW(db.open("SELECT 1 as one"), DbConnectionLost);
+    try {
+        Query reachable(TestServerConfig());
+        reachable.open("SELECT * FROM no_such_table");
+        FAIL() << "the statement was refused";
+    } catch (const DbConnectionLost&) {
+        FAIL() << "a refused statement is no lost connection";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.code(), 1046u);
+    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ class StartupChecksTest : public EngineFixture {
             {"anna", "HI", "NO", "HI", "anna", "1", "3"});
     }
     StartupResult check(PrivateServer& server) {
-        return StartupChecks(*engine, server, false, [this](int ms) { waits << ms; });
+        return StartupChecks(*engine, server, [this](int ms) { waits << ms; });
     }
     QList<int> waits;
 };
@@ -55,7 +55,7 @@ TEST_F(StartupChecksTest, AnUnknownSecondLineLeavesTheConsoleNotReady) {
 TEST_F(StartupChecksTest, AServerThatAnswersOnTheSecondTryCostsOneWait) {
     brain.db().execute("RENAME TABLE system_channels TO system_channels_away");
     PrivateServer server(engine->home.root(), "", brain.config());
-    const StartupResult result = StartupChecks(*engine, server, false, [&](int ms) {
+    const StartupResult result = StartupChecks(*engine, server, [&](int ms) {
         waits << ms;
         brain.db().execute("RENAME TABLE system_channels_away TO system_channels");
     });

@@ -1,0 +1,15 @@
+#pragma once
+
+class DbConnectionLost;
+class Engine;
+
+// While the brain server is away no input is lost: the statement that finds it gone ends the
+// handler it runs in, the input that met it goes back to the front of the queue, and every input
+// waits, the NLP timer idle, until the session has brought the server back.
+
+// The cycle met the lost connection: its input goes back in front of the queue.
+void HoldInputForBrain(Engine& engine, const DbConnectionLost& lost);
+// Any handler met it: says so and asks the session, once, to bring the server back.
+void ReportBrainLost(Engine& engine, const DbConnectionLost& lost);
+// The brain answers again: the waiting inputs move on.
+void ResumeAfterBrain(Engine& engine);
