@@ -1,7 +1,7 @@
 #include "taught_brain.h"
 
-#include "answer/question_pattern.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "teach/answer_form.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "adm_expand.h"
 
-#include "events.h"
-#include "interface_table.h"
+#include "brain/interface_table.h"
+#include "engine/event_answer.h"
 
 #include "brain/query.h"
 #include "engine/console_log.h"
@@ -24,5 +24,5 @@ void ExpandAdmQuestion(Engine& engine) {
         {"%%" + question + "%%", '%' + question + '%'});
     r.AdmExpandAnswered = true;
     r.Answered = true;
-    RaiseEvent(engine, updated > 0 ? "On ADM - Expand Question" : "On ADM - Expand Error");
+    AnswerWithEvent(engine, updated > 0 ? "On ADM - Expand Question" : "On ADM - Expand Error");
 }

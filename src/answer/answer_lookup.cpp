@@ -1,10 +1,10 @@
 #include "answer_lookup.h"
 
+#include "brain/interface_table.h"
+#include "brain/question_pattern.h"
 #include "interface_index.h"
-#include "interface_table.h"
 #include "lookup_conditions.h"
 #include "original_question.h"
-#include "question_pattern.h"
 
 #include "brain/drawn_row.h"
 #include "brain/phrase_markers.h"

@@ -1,6 +1,6 @@
 #include "answer_owner.h"
 
-#include "events.h"
+#include "engine/event_answer.h"
 
 #include "brain/query.h"
 #include "engine/console_log.h"
@@ -58,7 +58,7 @@ void AnswerOwner(Engine& engine) {
     ConsoleLine(engine, "A.I. > Getting owners nickname for answer..");
     const QString teacher = TeacherOfLastAnswer(engine);
     if (!teacher.isEmpty()) user.lastAnswerOwner = teacher;
-    RaiseEvent(engine, OwnerEvent(engine, teacher));
+    AnswerWithEvent(engine, OwnerEvent(engine, teacher));
     r.Answered = true;
     s.outcomes.AnswerOwnerAnswered = true;
 }

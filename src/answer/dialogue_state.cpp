@@ -1,6 +1,6 @@
 #include "dialogue_state.h"
 
-#include "events.h"
+#include "engine/event_answer.h"
 
 #include "brain/query.h"
 #include "engine/console_log.h"
@@ -15,7 +15,7 @@ bool Addressed(const Request& r) {
 }
 
 void Answer(Engine& engine, const QString& event, bool& handled) {
-    RaiseEvent(engine, event);
+    AnswerWithEvent(engine, event);
     engine.state.request.Answered = true;
     handled = true;
 }

@@ -1,7 +1,7 @@
 #include "original_question.h"
 
-#include "interface_table.h"
-#include "question_pattern.h"
+#include "brain/interface_table.h"
+#include "brain/question_pattern.h"
 
 #include "brain/query.h"
 #include "engine/console_log.h"

@@ -1,7 +1,7 @@
 #include "phrase_rules.h"
 
+#include "brain/rule_finder.h"
 #include "erase_command_check.h"
-#include "rule_finder.h"
 #include "system_commands.h"
 
 #include "brain/phrase_markers.h"

@@ -1,6 +1,6 @@
 #include "repetition.h"
 
-#include "events.h"
+#include "engine/event_answer.h"
 
 #include "brain/query.h"
 #include "engine/console_log.h"
@@ -43,7 +43,7 @@ bool TrainingModeUser(Engine& engine) {
 }
 
 void Answer(Engine& engine, const QString& event) {
-    RaiseEvent(engine, event);
+    AnswerWithEvent(engine, event);
     engine.state.request.Answered = true;
     engine.state.outcomes.RepetitionOutcome = RepetitionOutcome::Answered;
 }

@@ -1,8 +1,8 @@
 #include "stdin_feeder.h"
 
 #include "engine/engine.h"
+#include "engine/input_queue.h"
 #include "engine/text_files.h"
-#include "ui/additional_console.h"
 
 #include <unistd.h>
 #include <cerrno>

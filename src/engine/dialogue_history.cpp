@@ -6,6 +6,7 @@
 #include "console_log.h"
 #include "dialogue_records.h"
 #include "engine.h"
+#include "event_answer.h"
 
 #include <algorithm>
 #include <limits>
@@ -108,12 +109,10 @@ void UpdateDialogueHistory(Engine& engine) {
     if (set.ignoreAdminTextRepetitions && set.HistoryRepeatIgnore &&
         r.Privilege == Privilege::Owner)
         return;
-    r.EventName = "On User Repeated History - " + type;
-    if (!set.ignoreAdminTextRepetitions && minutes <= 2) {
-        r.EventName = "On User Repeated Himself";
-        if (!RepeatedHimself(engine, user, now)) return;
-    }
-    Run(engine.stages.PrepareEventMessage, engine);
+    const bool quickly = !set.ignoreAdminTextRepetitions && minutes <= 2;
+    if (quickly && !RepeatedHimself(engine, user, now)) return;
+    AnswerWithEvent(engine,
+                    quickly ? "On User Repeated Himself" : "On User Repeated History - " + type);
     r.Answered = true;
 }
 

@@ -3,6 +3,7 @@
 #include "console_log.h"
 #include "engine.h"
 #include "log_files.h"
+#include "time_text.h"
 
 #include <algorithm>
 
@@ -45,4 +46,22 @@ TInput LocalInput(const Engine& engine, const QString& phrase) {
                   .OriginalPhrase = phrase,
                   .UpperPhrase = phrase.toUpper(),
                   .Highlighted = false};
+}
+
+void QueueOwnersPhrase(Engine& engine, const QString& phrase) {
+    EngineState& s = engine.state;
+    if (s.paused) {
+        PlayCue(engine, QStringLiteral("unpause.wav"));
+        engine.out.console->setColour(ConsoleColour::Lime);
+        s.paused = false;
+    }
+    const TInput input = LocalInput(engine, phrase);
+    engine.out.additional->chatLine(LongTimeText(engine.out.clock->now().time()) + " > " +
+                                    s.settings.ownersNickname + " : " + phrase);
+    if (s.settings.clearLogTextsBeforeEachNlp) engine.out.console->clear();
+    if (s.settings.allowLonelyTalking) Run(engine.stages.StartLonelyTimer, engine);
+    ConsoleLine(engine, "A.I. > NLP (Natural Language Processing) preparing process: " +
+                            QString::number(s.stores.InputStore.size() + 1));
+    EnqueueLocalInput(engine, input);
+    engine.NLPtimer.start();
 }

@@ -13,3 +13,7 @@ void EnqueueLocalInput(Engine& engine, const TInput& input);
 TInput PopInput(Engine& engine);
 // The local console's record for a phrase the owner typed.
 TInput LocalInput(const Engine& engine, const QString& phrase);
+// The owner's phrase from the local console on its way into the engine, in the window or
+// headless: a paused engine resumes, the phrase is shown in the chat view, queued as the owner's
+// local request, and the NLP timer is started.
+void QueueOwnersPhrase(Engine& engine, const QString& phrase);

@@ -10,6 +10,7 @@
 #include "cycle_parts.h"
 #include "dialogue_records.h"
 #include "engine.h"
+#include "event_answer.h"
 #include "input_queue.h"
 #include "log_files.h"
 #include "text_files.h"
@@ -145,10 +146,9 @@ void Deliver(Engine& e) {
     Run(e.stages.StartDelivery, e);
 }
 
-void AnswerWithEvent(Engine& e, const QString& event) {
-    e.state.request.EventName = event;
+void AnswerUnaskedWith(Engine& e, const QString& event) {
     ConsoleLine(e, "A.I. > Answering with the event \"" + event + "\".");
-    Run(e.stages.PrepareEventMessage, e);
+    AnswerWithEvent(e, event);
 }
 
 // Log the request, keep the dialogue records and hand the answer, or an event for an input
@@ -176,7 +176,7 @@ void LogAndAnswer(Engine& e) {
     NlpLogEntry(e);
     UpdateDialogueCounters(e);
     if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow && s.dialogue.dialogcount == 1) {
-        AnswerWithEvent(e, "On Dialog Start");
+        AnswerUnaskedWith(e, "On Dialog Start");
         r.Answered = true;
     }
     // The version banner answers a fixed phrase: it is no repetition of anything stored.
@@ -186,12 +186,12 @@ void LogAndAnswer(Engine& e) {
     }
     if (r.Answered) return Deliver(e);
     if (s.settings.useDialogIntroForNewUsers && s.dialogue.hasRow && s.dialogue.unanswered == 1) {
-        AnswerWithEvent(e, r.InputCategory == "interface_q"
-                               ? "On Unknown Answer - Question First Unknown"
-                               : "On Unknown Answer - Standard First Unknown");
+        AnswerUnaskedWith(e, r.InputCategory == "interface_q"
+                                 ? "On Unknown Answer - Question First Unknown"
+                                 : "On Unknown Answer - Standard First Unknown");
         return Deliver(e);
     }
-    AnswerWithEvent(e, UnknownAnswerEvent(r.InputCategory, s.unknownLevel, r.WorkPhrase));
+    AnswerUnaskedWith(e, UnknownAnswerEvent(r.InputCategory, s.unknownLevel, r.WorkPhrase));
     Deliver(e);
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/contains.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ void ToggleConverter(Engine& engine) {
     for (const auto& [command, keepLatvianLetters, event] : kCommands) {
         if (!Contains(r.WorkPhrase, QString::fromUtf8(command))) continue;
         s.settings.latvianSymbolConversion = keepLatvianLetters;
-        r.EventName = QString::fromUtf8(event);
-        Run(engine.stages.PrepareEventMessage, engine);
+        AnswerWithEvent(engine, QString::fromUtf8(event));
         engine.stages.UnwatchUser(engine, r.UserKey);
         s.outcomes.ConverterAnswered = true;
         r.Answered = true;

@@ -8,6 +8,7 @@
 #include "engine/contains.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 #include "engine/text_rules.h"
 #include "event_message.h"
 #include "prepare_delivery.h"
@@ -200,8 +201,7 @@ void Delivery::StopDelivery() {
         WriteRow(db, row);
     }
     s.outcomes.StopMmasAnswered = true;
-    r.EventName = "On Stop MMAS";
-    PrepareEventMessage(engine_);
+    AnswerWithEvent(engine_, "On Stop MMAS");
     SaveInputContext(engine_);
     s.lonely.speaking = false;
     PrepareDelivery(engine_);

@@ -3,7 +3,7 @@
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
 #include "engine/engine.h"
-#include "time_text.h"
+#include "engine/time_text.h"
 
 #include <utility>
 

@@ -5,10 +5,10 @@
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
 #include "engine/log_files.h"
+#include "engine/time_text.h"
 #include "event_message.h"
 #include "output_line.h"
 #include "output_synonyms.h"
-#include "time_text.h"
 #include "typing_delay.h"
 
 namespace {

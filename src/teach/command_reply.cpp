@@ -1,14 +1,14 @@
 #include "command_reply.h"
 
-#include "answer/events.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 
 void EndCommand(Engine& engine, const CommandReply& reply, bool erasing) {
     for (const QString& line : reply.before)
         ConsoleLine(engine, line);
-    RaiseEvent(engine, reply.event);
+    AnswerWithEvent(engine, reply.event);
     if (reply.saveContext) SaveInputContext(engine);
     for (const QString& line : reply.after)
         ConsoleLine(engine, line);

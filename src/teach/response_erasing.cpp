@@ -4,10 +4,10 @@
 #include "command_reply.h"
 #include "regex_literal.h"
 
-#include "answer/interface_table.h"
-#include "answer/question_pattern.h"
+#include "brain/interface_table.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"

@@ -2,10 +2,10 @@
 
 #include "answer_form.h"
 
-#include "answer/events.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 #include "engine/levenshtein.h"
 
 namespace {
@@ -57,7 +57,7 @@ bool ModifyResponse(Engine& engine, const QString& table, const QString& questio
                           {newAnswer, questionPattern, oldAnswer});
         user.lastAnswer = newAnswer;
         ConsoleLine(engine, "A.I. > Response modified.");
-        RaiseEvent(engine, "On Manual Learning - Response - Modified");
+        AnswerWithEvent(engine, "On Manual Learning - Response - Modified");
         engine.state.outcomes.TeachingHandled = true;
         r.Answered = true;
         return true;

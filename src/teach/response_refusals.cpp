@@ -1,9 +1,9 @@
 #include "response_refusals.h"
 
-#include "answer/events.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 
 #include <QStringList>
 
@@ -92,7 +92,7 @@ void RefuseResponse(Engine& engine, ResponseRefusal refusal, bool extend) {
     const ModeTexts& mode = extend && texts.extend ? *texts.extend : texts.teach;
     for (qsizetype i = 0; i < mode.lines.size(); ++i)
         ConsoleLine(engine, mode.lines[i] + (i == 0 && texts.nickEndsFirstLine ? r.UserNick : ""));
-    RaiseEvent(engine, texts.event);
+    AnswerWithEvent(engine, texts.event);
     if (!mode.notice.isEmpty()) TrainingNotice(engine, mode.notice);
     engine.state.outcomes.TeachingHandled = true;
     r.Answered = true;

@@ -7,14 +7,14 @@
 #include "teaching_nicks.h"
 #include "teaching_stats.h"
 
-#include "answer/events.h"
-#include "answer/interface_table.h"
-#include "answer/question_pattern.h"
+#include "brain/interface_table.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 
 namespace {
 
@@ -61,8 +61,8 @@ class ResponseCommand {
         }
         keepLastPhrase();
         if (!extend_) ConsoleLine(e_, "A.I. > Learned new response.");
-        RaiseEvent(e_, extend_ ? "On Manual Learning - Response Extend - success"
-                               : "On Manual Learning - Response - success");
+        AnswerWithEvent(e_, extend_ ? "On Manual Learning - Response Extend - success"
+                                    : "On Manual Learning - Response - success");
         Handled(e_);
     }
 
@@ -126,7 +126,7 @@ class ResponseCommand {
         } else {
             e_.state.stores.KeyEventsStore.append(held);
         }
-        RaiseEvent(e_, kContextEvent);
+        AnswerWithEvent(e_, kContextEvent);
         Handled(e_);
     }
 
@@ -242,11 +242,11 @@ void TeachResponse(Engine& engine) {
 void TeachResponseChoice(Engine& engine) {
     Request& r = engine.state.request;
     if (r.WorkPhrase != "A" && r.WorkPhrase != "B") {
-        RaiseEvent(engine, "On KeyEvent - Wrong Selection");
+        AnswerWithEvent(engine, "On KeyEvent - Wrong Selection");
         engine.state.lonely.speaking = false;
         Run(engine.stages.PrepareDelivery, engine);
         Run(engine.stages.StartDelivery, engine);
-        RaiseEvent(engine, kContextEvent);
+        AnswerWithEvent(engine, kContextEvent);
         Handled(engine);
         return;
     }

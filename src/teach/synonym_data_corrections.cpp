@@ -1,7 +1,7 @@
 #include "synonym_data_corrections.h"
 
-#include "answer/question_pattern.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"

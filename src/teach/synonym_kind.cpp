@@ -1,6 +1,6 @@
 #include "synonym_kind.h"
 
-#include "answer/system_commands.h"
+#include "brain/system_patterns.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
@@ -11,7 +11,8 @@ namespace {
 
 // A right side that would collide with a system parameter, or that says nothing.
 bool RightSideIsReserved(Engine& engine, const QString& text) {
-    return text.isEmpty() || text == " " || MatchesSystemParameter(engine, BracketsSpelled(text));
+    return text.isEmpty() || text == " " ||
+           MatchesSystemParameter(engine.db, BracketsSpelled(text));
 }
 
 SynonymKind CommandSynonym(Engine& engine) {

@@ -4,15 +4,15 @@
 #include "synonym_data_corrections.h"
 #include "synonym_kind.h"
 
-#include "answer/events.h"
-#include "answer/rule_finder.h"
-#include "answer/system_commands.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "brain/rule_finder.h"
+#include "brain/system_patterns.h"
 #include "engine/console_log.h"
 #include "engine/contains.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
+#include "engine/event_answer.h"
 #include "engine/text_rules.h"
 
 namespace {
@@ -135,7 +135,8 @@ bool IsRecursive(Engine& engine, const QString& table, const SynonymSides& sides
     const QString& right = sides.right;
     if (IsCommandMarker(left)) return true;
     const QString spelt = BracketsSpelled(left);
-    if (MatchesSystemCommand(engine, spelt) || MatchesSystemParameter(engine, spelt)) return true;
+    if (MatchesSystemCommand(engine.db, spelt) || MatchesSystemParameter(engine.db, spelt))
+        return true;
     return left == right || HasRow(engine, table, "indefinite=?", {right}) ||
            HasRow(engine, table, "definite=?", {left}) ||
            HasRow(engine, table, "indefinite=? AND definite=?", {left, right}) ||
@@ -203,8 +204,8 @@ void TeachSynonym(Engine& engine) {
     ConsoleLine(engine, "A.I. > L" + learned.mid(1));
     TrainingNotice(engine, learned);
     CorrectStoredData(engine, *kind, sides.left, sides.right, CorrectionDirection::Teaching);
-    RaiseEvent(engine, correction ? "On Manual Learning - Correction - success"
-                                  : "On Manual Learning - Synonym - success");
+    AnswerWithEvent(engine, correction ? "On Manual Learning - Correction - success"
+                                       : "On Manual Learning - Synonym - success");
     Handled(engine, false);
 }
 
@@ -248,8 +249,8 @@ void EraseSynonym(Engine& engine) {
     const QString done = correction ? "word correction definition erase completed successfully."
                                     : "synonym erase completed successfully.";
     ConsoleLine(engine, "A.I. > " + done.left(1).toUpper() + done.mid(1));
-    RaiseEvent(engine, correction ? "On Manual Erasing - Correction - success"
-                                  : "On Manual Erasing - Synonym - success");
+    AnswerWithEvent(engine, correction ? "On Manual Erasing - Correction - success"
+                                       : "On Manual Erasing - Synonym - success");
     TrainingNotice(engine, done);
     Handled(engine, true);
 }

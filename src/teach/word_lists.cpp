@@ -4,9 +4,9 @@
 #include "reserved_words.h"
 #include "word_list_command.h"
 
-#include "answer/question_pattern.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"

@@ -4,7 +4,7 @@
 #include "engine/engine.h"
 #include "engine/input_queue.h"
 #include "engine/text_files.h"
-#include "output/time_text.h"
+#include "engine/time_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -195,24 +195,6 @@ void AdditionalConsole::saveHistory() {
     } catch (const TextFileError& error) {
         engine_->out.notifications->error(QString::fromUtf8(error.what()));
     }
-}
-
-void QueueOwnersPhrase(Engine& engine, const QString& phrase) {
-    EngineState& s = engine.state;
-    if (s.paused) {
-        PlayCue(engine, QStringLiteral("unpause.wav"));
-        engine.out.console->setColour(ConsoleColour::Lime);
-        s.paused = false;
-    }
-    const TInput input = LocalInput(engine, phrase);
-    engine.out.additional->chatLine(LongTimeText(engine.out.clock->now().time()) + " > " +
-                                    s.settings.ownersNickname + " : " + phrase);
-    if (s.settings.clearLogTextsBeforeEachNlp) engine.out.console->clear();
-    if (s.settings.allowLonelyTalking) Run(engine.stages.StartLonelyTimer, engine);
-    ConsoleLine(engine, "A.I. > NLP (Natural Language Processing) preparing process: " +
-                            QString::number(s.stores.InputStore.size() + 1));
-    EnqueueLocalInput(engine, input);
-    engine.NLPtimer.start();
 }
 
 void AdditionalConsole::sendLocalPhrase() {

@@ -13,11 +13,6 @@ class QPushButton;
 class QStackedWidget;
 class QStringListModel;
 
-// The owner's phrase from the local console on its way into the engine, in the window or
-// headless: a paused engine resumes, the phrase is shown in the chat view, queued as the owner's
-// local request, and the NLP timer is started.
-void QueueOwnersPhrase(Engine& engine, const QString& phrase);
-
 // The owner's local chat window: the chat view (what the owner typed and what the character
 // answered, and unless "Show Only Local Chat" what was said on IRC), the log view (engine lines
 // other parts send here), a one-line input over a sorted history of earlier inputs, and a strip

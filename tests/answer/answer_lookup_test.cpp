@@ -1,6 +1,6 @@
 #include "answer/answer_lookup.h"
-#include "answer/question_pattern.h"
 #include "answer/stage_fixture.h"
+#include "brain/question_pattern.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 #include "answer/interface_index.h"
 #include "answer/answer_lookup.h"
 #include "answer/lookup_conditions.h"
-#include "answer/question_pattern.h"
 #include "answer/stage_fixture.h"
+#include "brain/question_pattern.h"
 
 #include <gtest/gtest.h>
 #include <QSet>

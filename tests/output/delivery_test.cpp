@@ -1,4 +1,4 @@
-#include "output/time_text.h"
+#include "engine/time_text.h"
 #include "output/typing_delay.h"
 
 #include "output_fixture.h"

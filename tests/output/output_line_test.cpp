@@ -1,5 +1,5 @@
 #include "output/output_line.h"
-#include "output/time_text.h"
+#include "engine/time_text.h"
 
 #include "output_fixture.h"
 

@@ -1,7 +1,7 @@
 #include "teach/teach_fixture.h"
 
 #include "answer/answer_lookup.h"
-#include "answer/question_pattern.h"
+#include "brain/question_pattern.h"
 #include "teach/answer_form.h"
 
 #include <gtest/gtest.h>

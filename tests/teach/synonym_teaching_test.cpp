@@ -1,7 +1,7 @@
 #include "teach/synonym_teaching.h"
 
-#include "answer/question_pattern.h"
 #include "answer/stage_fixture.h"
+#include "brain/question_pattern.h"
 
 #include <gtest/gtest.h>
 

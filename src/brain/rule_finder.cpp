@@ -1,7 +1,7 @@
 #include "rule_finder.h"
 
-#include "brain/plain_text.h"
-#include "brain/query.h"
+#include "plain_text.h"
+#include "query.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #include "ui/additional_console.h"
 
 #include "engine/text_files.h"
-#include "output/time_text.h"
-#include "output_fixture.h"
+#include "engine/time_text.h"
+#include "output/output_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "answer/rule_finder.h"
+#include "brain/rule_finder.h"
 
 #include "brain/query.h"
 #include "support/qstring_printer.h"
