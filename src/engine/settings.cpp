@@ -2,139 +2,39 @@
 
 #include "text_files.h"
 
-#include <array>
+#include <QFile>
+
+#include <type_traits>
 #include <variant>
 
 namespace {
 
-// What a line of the file holds and how it is read and written.
-struct Check {
-    bool Settings::*field;
+// A line's kind bound to its field.
+template <class Kind>
+struct Bound {
+    Kind kind;
+    typename SettingField<Kind>::type Settings::*field;
+    typename SettingField<Kind>::type value;  // the declared value
 };
-struct Text {
-    QString Settings::*field;
-    const char* whenEmpty =
-        nullptr;  // design value of a combo box or the nick when the line is empty
-};
-struct Number {
-    int Settings::*field;
-};
-struct Literal {  // a flag kept as one of two literal texts
-    bool Settings::*field;
-    const char* setText;
-    const char* clearText;
-};
-struct SaveMonth {};
-using Line = std::variant<Check, Text, Number, Literal, SaveMonth>;
+using Binding =
+    std::variant<Bound<Check>, Bound<Text>, Bound<Number>, Bound<Literal>, Bound<SaveMonth>>;
 
-const std::array<Line, 100>& Lines() {
-    using S = Settings;
-    static const std::array<Line, 100> lines = {
-        Text{&S::ircServer},
-        Text{&S::nickname, "TalvaneBOT"},
-        Text{&S::defaultJoinChannel},
-        Text{&S::ircPort},
-        Text{&S::ownersNickname},
-        Text{&S::nickServIdentity},
-        Check{&S::showIrcReceivedLogTexts},
-        Check{&S::clearLogTextsBeforeEachNlp},
-        Check{&S::allowDataTeaching},
-        Check{&S::allowDataErasing},
-        Check{&S::processPublicMessages},
-        Check{&S::answerOnPublicMessages},
-        Check{&S::restrictAdvancedTeaching},
-        Check{&S::latvianLanguageMode},
-        Check{&S::allowLonelyTalking},
-        Number{&S::ircConnectTimeout},
-        Text{&S::hubServerAddress},
-        Text{&S::consoleSkin},
-        Check{&S::removeUserNicksFromMsg},
-        SaveMonth{},
-        Check{&S::showNotifications},
-        Check{&S::automaticUpdates},
-        Check{&S::enableConsoleSounds},
-        Check{&S::updateRestartFlag},
-        Check{&S::showDetailedConsoleLogTexts},
-        Check{&S::automaticStartup},
-        Check{&S::enableMixedWordRecognition},
-        Check{&S::typingSimulation},
-        // 29..37
-        Text{&S::clearDay, "01"},
-        Text{&S::clearMonth, "01"},
-        Text{&S::clearYear, "2010"},
-        Text{&S::clearHour, "00"},
-        Text{&S::clearMinute, "00"},
-        Check{&S::clearWithoutSecurityKey},
-        Check{&S::clearByDateAndTime},
-        Check{&S::clearByTeachersNick},
-        Text{&S::clearTeachersNickname},
-        // 38..60
-        Check{&S::coverTeacherNicknames},
-        Check{&S::allowTrainingMode},
-        Check{&S::useDialogIntroForNewUsers},
-        Check{&S::allowIrcCommands},
-        Check{&S::protectContextualData},
-        Check{&S::allowEventMessageCorrection},
-        Check{&S::protectTaughtResponses},
-        Check{&S::removeOwnNickFromMsg},
-        Check{&S::replaceSynonymsInOutput},
-        Check{&S::enableAdvancedDataMatching},
-        Check{&S::enableAutohideOnAutostart},
-        Check{&S::latvianSymbolConversion},
-        Check{&S::testMode},
-        Check{&S::showOnlyLocalChat},
-        Check{&S::allowAdmOnPublicMessages},
-        Check{&S::hubServerSynchronization},
-        Check{&S::useLocalInputHistory},
-        Check{&S::allowInterfaceDataCorrection},
-        Check{&S::allowAutoJoinOnInvite},
-        Check{&S::allowRejoinAfterKick},
-        Check{&S::quietProcessingModeInIrc},
-        Check{&S::keepLinkedContextualData},
-        Number{&S::activeSettingsTab},
-        // 61..100
-        Check{&S::protectFromMessageFlood},
-        Text{&S::FloodMs},
-        Text{&S::FloodLines},
-        Text{&S::FloodKicks},
-        Check{&S::allowSelfDefenseActions},
-        Text{&S::AntispamMs},
-        Check{&S::protectFromSpam},
-        Text{&S::SpamAllowed},
-        Text{&S::SpamKicks},
-        Text{&S::SpamRepeatings},
-        Text{&S::SpamMaxLength},
-        Text{&S::SpamLens},
-        Text{&S::SpamMaxSymbls},
-        Text{&S::SpamMaxLongwords},
-        Text{&S::SpamWLens},
-        Text{&S::SpamCapsPercent},
-        Text{&S::SpamCapsFrom},
-        Text{&S::SpamMaxCaps},
-        Text{&S::JoinFloodMs},
-        Text{&S::JoinFloodAllowed},
-        Text{&S::JoinFloodKicks},
-        Check{&S::protectFromJoinFlood},
-        Text{&S::BcAllowed},
-        Text{&S::BcKicks},
-        Text{&S::BnKicks},
-        Check{&S::protectFromBadContent},
-        Check{&S::protectFromBadNicknames},
-        Check{&S::restrictNicksInTeachingData},
-        Check{&S::latvianEventSystem},
-        Check{&S::ignoreAdminTextRepetitions},
-        Check{&S::temporaryIncognitoForAdmins},
-        Check{&S::allowContextKeywordCorrection},
-        Check{&S::answerOnPmIntelligentMode},
-        Text{&S::PubTickSec},
-        Text{&S::PubTickTimeout},
-        Text{&S::LTT_MinDgCnt},
-        Literal{&S::TestModeNotice, "TMON ENABLED", "TMON DISABLED"},
-        Text{&S::HistoryRepeatings},
-        Text{&S::HistoryTimeout},
-        Literal{&S::HistoryRepeatIgnore, "HISTREPEATING ENABLED", "HISTREPEATING DISABLED"},
-    };
+struct Line {
+    SettingDeclaration declaration;
+    Binding binding;
+};
+
+const std::vector<Line>& Lines() {
+#define TALVANE_SETTING_LINE(line, kind, field, caption, value, dependency, help)  \
+    Line{{line, caption, dependency, help, std::is_same_v<decltype(kind), Check>}, \
+         Bound<decltype(kind)>{kind, &Settings::field, value}},
+    static const std::vector<Line> lines = {TALVANE_SETTINGS(TALVANE_SETTING_LINE)};
+#undef TALVANE_SETTING_LINE
     return lines;
+}
+
+const Line& LineOf(int line) {
+    return Lines().at(size_t(line - 1));
 }
 
 template <class... F>
@@ -142,38 +42,71 @@ struct Overloaded : F... {
     using F::operator()...;
 };
 
-void ApplyLine(Settings& s, const Line& line, const QString& value) {
+void Apply(Settings& s, const Binding& binding, const QString& text) {
     std::visit(Overloaded{
-                   [&](const Check& c) {
-                       if (value == "1") s.*c.field = true;
-                       if (value == "0") s.*c.field = false;
+                   [&](const Bound<Check>& b) {
+                       if (text == "1") s.*b.field = true;
+                       if (text == "0") s.*b.field = false;
                    },
-                   [&](const Text& t) {
-                       s.*t.field = value.isEmpty() && t.whenEmpty ? t.whenEmpty : value;
+                   [&](const Bound<Text>& b) { s.*b.field = text.isEmpty() ? b.value : text; },
+                   [&](const Bound<Number>& b) {
+                       const int number = SettingNumber(text, b.value);
+                       s.*b.field = number < b.kind.min || number > b.kind.max ? b.value : number;
                    },
-                   [&](const Number& n) { s.*n.field = SettingNumber(value, 0); },
-                   [&](const Literal& l) {
-                       if (value == l.setText) s.*l.field = true;
-                       if (value == l.clearText) s.*l.field = false;
+                   [&](const Bound<Literal>& b) {
+                       if (text == b.kind.setText) s.*b.field = true;
+                       if (text == b.kind.clearText) s.*b.field = false;
                    },
-                   [&](const SaveMonth&) { s.lastSaveMonth = value; },
+                   [&](const Bound<SaveMonth>& b) { s.*b.field = text; },
                },
-               line);
+               binding);
 }
 
-QString LineText(const Settings& s, const Line& line, QDate today) {
-    return std::visit(
-        Overloaded{
-            [&](const Check& c) { return QString(s.*c.field ? "1" : "0"); },
-            [&](const Text& t) { return s.*t.field; },
-            [&](const Number& n) { return QString::number(s.*n.field); },
-            [&](const Literal& l) { return QString(s.*l.field ? l.setText : l.clearText); },
-            [&](const SaveMonth&) { return today.toString("MM"); },
-        },
-        line);
+QString LineText(const Settings& s, const Binding& binding, QDate today) {
+    return std::visit(Overloaded{
+                          [&](const Bound<Check>& b) { return QString(s.*b.field ? "1" : "0"); },
+                          [&](const Bound<Text>& b) { return s.*b.field; },
+                          [&](const Bound<Number>& b) { return QString::number(s.*b.field); },
+                          [&](const Bound<Literal>& b) {
+                              return QString(s.*b.field ? b.kind.setText : b.kind.clearText);
+                          },
+                          [&](const Bound<SaveMonth>&) { return today.toString("MM"); },
+                      },
+                      binding);
+}
+
+// The box of a check-box line; the dependency rules name only check boxes.
+bool Settings::*Box(int line) {
+    return std::get<Bound<Check>>(LineOf(line).binding).field;
+}
+
+// Any control byte but the line ends: what a text file of settings never holds.
+bool HoldsControlBytes(const QStringList& lines) {
+    for (const QString& line : lines)
+        for (const QChar c : line)
+            if (c.category() == QChar::Other_Control && c != u'\t') return true;
+    return false;
 }
 
 }  // namespace
+
+const std::vector<SettingDeclaration>& SettingDeclarations() {
+    static const std::vector<SettingDeclaration> declarations = [] {
+        std::vector<SettingDeclaration> all;
+        for (const Line& line : Lines())
+            all.push_back(line.declaration);
+        return all;
+    }();
+    return declarations;
+}
+
+QString SettingLineText(const Settings& settings, int line, QDate today) {
+    return LineText(settings, LineOf(line).binding, today);
+}
+
+void SetSettingLine(Settings& settings, int line, const QString& text) {
+    Apply(settings, LineOf(line).binding, text);
+}
 
 int SettingNumber(const QString& text, int fallback) {
     bool ok = false;
@@ -182,34 +115,61 @@ int SettingNumber(const QString& text, int fallback) {
 }
 
 bool Settings::enabled(int line) const {
-    switch (line) {
-        case 49:
-        case 89:
-            return latvianLanguageMode;
-        case 12:
-            return processPublicMessages;
-        case 93:
-            return processPublicMessages && answerOnPublicMessages;
-        case 59:
-            return !protectContextualData;
-        default:
-            return true;
+    const Dependency d = LineOf(line).declaration.dependency;
+    switch (d.rule) {
+        case Dependency::Rule::Follows:
+            return enabled(d.line) && this->*Box(d.line);
+        case Dependency::Rule::DisabledBy:
+            return !(this->*Box(d.line));
+        case Dependency::Rule::None:
+            break;
+    }
+    return true;
+}
+
+void SetChecked(Settings& settings, int line, bool checked) {
+    settings.*Box(line) = checked;
+    for (const Line& dependent : Lines()) {
+        const Dependency d = dependent.declaration.dependency;
+        if (d.rule == Dependency::Rule::Follows && d.line == line)
+            SetChecked(settings, dependent.declaration.line, checked);
     }
 }
 
-void LoadSettings(Settings& settings, const QString& path) {
+void ApplySettingDependencies(Settings& settings) {
+    // Governing lines come before the lines that follow them, so one pass settles a chain.
+    for (const Line& dependent : Lines()) {
+        const Dependency d = dependent.declaration.dependency;
+        if (d.rule == Dependency::Rule::Follows && !(settings.*Box(d.line)))
+            settings.*Box(dependent.declaration.line) = false;
+    }
+}
+
+SettingsFileShape LoadSettings(Settings& settings, const QString& path) {
     QStringList lines;
     try {
         lines = ReadTextLines(path);
     } catch (const TextFileError& e) {
         throw SettingsFileError(e.what());
     }
-    const auto& table = Lines();
-    for (size_t i = 0; i < table.size(); ++i)
-        ApplyLine(settings, table[i], i < size_t(lines.size()) ? lines[int(i)] : QString());
-    if (settings.activeSettingsTab < 0 || settings.activeSettingsTab > 4)
-        settings.activeSettingsTab = 0;
+    for (const Line& line : Lines())
+        Apply(settings, line.binding, lines.value(line.declaration.line - 1));
     ApplySettingDependencies(settings);
+    return SettingsFileShape{lines.size(), !HoldsControlBytes(lines)};
+}
+
+QString KeepDamagedSettings(const QString& path, const SettingsFileShape& shape) {
+    const QString copy = path + ".damaged";
+    QFile::remove(copy);
+    const bool kept = QFile::copy(path, copy);
+    return QStringLiteral(
+               "Warning! The settings file %1 holds %2 lines%3 instead of 100 lines of text. "
+               "Lines that cannot be read keep their design values. %4")
+        .arg(path)
+        .arg(shape.lines)
+        .arg(shape.text ? "" : ", some of them not text")
+        .arg(kept ? "The file as it was is kept as " + copy + "."
+                  : "The file as it was could not be kept as " + copy + ".");
 }
 
 void LoadAdditionalSettings(Settings& settings, const QString& path) {
@@ -227,28 +187,10 @@ void LoadAdditionalSettings(Settings& settings, const QString& path) {
 void SaveSettings(const Settings& settings, const QString& path, QDate today) {
     QStringList lines;
     for (const Line& line : Lines())
-        lines << LineText(settings, line, today);
+        lines << LineText(settings, line.binding, today);
     try {
         WriteTextLines(path, lines);
     } catch (const TextFileError& e) {
         throw SettingsFileError(e.what());
     }
-}
-
-void ApplySettingDependencies(Settings& s) {
-    if (!s.latvianLanguageMode) s.latvianSymbolConversion = s.latvianEventSystem = false;
-    if (!s.processPublicMessages) s.answerOnPublicMessages = s.answerOnPmIntelligentMode = false;
-    if (!s.answerOnPublicMessages) s.answerOnPmIntelligentMode = false;
-}
-
-void SetLatvianLanguageMode(Settings& s, bool checked) {
-    s.latvianLanguageMode = s.latvianSymbolConversion = s.latvianEventSystem = checked;
-}
-
-void SetProcessPublicMessages(Settings& s, bool checked) {
-    s.processPublicMessages = s.answerOnPublicMessages = s.answerOnPmIntelligentMode = checked;
-}
-
-void SetAnswerOnPublicMessages(Settings& s, bool checked) {
-    s.answerOnPublicMessages = s.answerOnPmIntelligentMode = checked;
 }

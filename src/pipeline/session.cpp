@@ -55,7 +55,10 @@ bool Session::start() {
     s.NlpCount = 0;
     engine_->showStatusLine();
     try {
-        LoadSettings(s.settings, engine_->home.path("Main/Options.ini"));
+        const QString options = engine_->home.path("Main/Options.ini");
+        const SettingsFileShape shape = LoadSettings(s.settings, options);
+        if (!shape.sound())
+            outside_.notifications->information(KeepDamagedSettings(options, shape));
         LoadAdditionalSettings(s.settings, engine_->home.path("Main/Additional.ini"));
     } catch (const SettingsFileError& e) {
         outside_.notifications->error(QString::fromUtf8(e.what()) +

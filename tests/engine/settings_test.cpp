@@ -69,6 +69,42 @@ TEST_F(SettingsFile, ShortAndGarbageFilesLoadDesignDefaults) {
     EXPECT_EQ(settings.HistoryTimeout, "");
 }
 
+TEST_F(SettingsFile, AFileThatIsNot100LinesOfTextIsKeptAsideWithAWarning) {
+    QStringList longFile = shipped();
+    for (int i = 0; i < 9900; ++i)
+        longFile << "extra";
+    const struct {
+        const char* name;
+        QStringList lines;
+        qsizetype count;
+        bool text;
+    } cases[] = {
+        {"the shipped file", shipped(), 100, true},
+        {"three lines", {"irc.example", "Bot", "#chan"}, 3, true},
+        {"ten thousand lines", longFile, 10000, true},
+        {"binary garbage", {QString("\x7f\x01\x02ELF"), QString(QChar(0)) + "x"}, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settings settings;
+        const SettingsFileShape shape = LoadSettings(settings, write(c.lines));
+        EXPECT_EQ(shape.lines, c.count);
+        EXPECT_EQ(shape.text, c.text);
+        EXPECT_EQ(shape.sound(), c.count == 100 && c.text);
+        if (shape.sound()) continue;
+        const QByteArray before = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        const QString warning = KeepDamagedSettings(path, shape);
+        EXPECT_TRUE(warning.contains(path + " holds " + QString::number(c.count) + " lines"))
+            << warning.toStdString();
+        QFile copy(path + ".damaged");
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), before);
+    }
+}
+
 TEST_F(SettingsFile, EmptyFileLoadsDesignDefaults) {
     Settings settings;
     LoadSettings(settings, write({}));
@@ -144,13 +180,33 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsPanel, TickingAGoverningBoxChecksItsDependents) {
     Settings s;
-    SetProcessPublicMessages(s, true);
+    SetChecked(s, 11, true);  // "Process Public Messages"
     EXPECT_TRUE(s.answerOnPublicMessages && s.answerOnPmIntelligentMode);
-    SetAnswerOnPublicMessages(s, false);
+    SetChecked(s, 12, false);  // "Answer On Public Messages"
     EXPECT_FALSE(s.answerOnPmIntelligentMode);
     EXPECT_FALSE(s.enabled(93));
-    SetLatvianLanguageMode(s, true);
+    SetChecked(s, 11, false);
+    SetChecked(s, 12, true);
+    EXPECT_FALSE(s.enabled(93)) << "its governor's governor is still clear";
+    SetChecked(s, 14, true);  // "Latvian Language Mode"
     EXPECT_TRUE(s.latvianSymbolConversion && s.latvianEventSystem && s.enabled(49));
+    SetChecked(s, 42, true);  // "Protect Contextual Data"
+    EXPECT_FALSE(s.enabled(59));
+}
+
+TEST(SettingsPanel, EveryLineIsDeclaredOnceInItsPlace) {
+    const auto& declarations = SettingDeclarations();
+    ASSERT_EQ(declarations.size(), 100u);
+    for (size_t i = 0; i < declarations.size(); ++i) {
+        const SettingDeclaration& d = declarations[i];
+        EXPECT_EQ(d.line, int(i) + 1);
+        // A control has its help text; a dependency names a check box before it.
+        EXPECT_EQ(QString(d.caption).isEmpty(), QString(d.help).isEmpty()) << d.line;
+        if (d.dependency.rule != Dependency::Rule::None) {
+            EXPECT_LT(d.dependency.line, d.line);
+            EXPECT_TRUE(declarations[size_t(d.dependency.line - 1)].checkBox) << d.line;
+        }
+    }
 }
 
 TEST(SettingsText, WindowsBalticFileIsRead) {
