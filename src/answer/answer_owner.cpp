@@ -1,5 +1,6 @@
 #include "answer_owner.h"
 
+#include "brain/dialogue_rows.h"
 #include "engine/event_answer.h"
 
 #include "brain/query.h"
@@ -18,10 +19,9 @@ bool IsCommand(const QString& phrase) {
 // did: the character has not spoken to him yet, or said something no user taught.
 QString TeacherOfLastAnswer(Engine& engine) {
     Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1",
-                {engine.state.request.UserKey}) == 0)
-        return {};
-    const QString answer = db.field("phrase").toUpper();
+    const std::optional<LastPhraseAiRow> last = ReadLastPhraseAi(db, engine.state.request.UserKey);
+    if (!last) return {};
+    const QString answer = last->phrase.toUpper();
     if (db.open("SELECT * FROM interface_s WHERE answer=? LIMIT 1", {answer}) > 0) {
         ConsoleLine(engine, "A.I. > Owners nickname: " + db.field("owner"));
         return db.field("owner");

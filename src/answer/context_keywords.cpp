@@ -1,5 +1,6 @@
 #include "context_keywords.h"
 
+#include "brain/dialogue_rows.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "brain/stored_patterns.h"
@@ -84,19 +85,19 @@ void ApplyContextKeywords(Engine& engine) {
     const QString stored = FindKeywords(engine, phrase);
     if (stored.isEmpty()) return ConsoleLine(engine, "A.I. > Context keyword(s) not found.");
     if (stored.size() < phrase.size()) return;
-    Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {r.UserKey}) == 0)
-        return ConsoleLine(engine, "A.I. > Context keyword(s) not found.");
-    QString last = db.field("phrase").toUpper();
+    const std::optional<LastPhraseAiRow> said = ReadLastPhraseAi(engine.db, r.UserKey);
+    if (!said) return ConsoleLine(engine, "A.I. > Context keyword(s) not found.");
+    QString last = said->phrase.toUpper();
     const qsizetype part = last.indexOf(QLatin1String(" # "));
     if (part >= 0) last.truncate(part);
 
     phrase = (stored + kContextMarker + ' ' + last).toUpper().mid(1);
     const QString keywords = stored.trimmed().toLower();
     ConsoleLine(engine, "A.I. > Context keyword(s) found: \"" + keywords + "\".");
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) return;
+    const std::optional<LastPhraseUserRow> asked = ReadLastPhraseUser(engine.db, r.UserKey);
+    if (!asked) return;
     const QString earlier = ' ' + kEarlierQuestionMarker + ' ';
-    phrase += earlier + db.field("original_question").toUpper();
+    phrase += earlier + asked->originalQuestion.toUpper();
     ApplyInOrder(phrase, {{u"   ", u" "}, {u"  ", u" "}});
     NeutraliseSystemCommands(engine, phrase);
     const qsizetype depth = 1 + phrase.count(earlier);

@@ -1,5 +1,6 @@
 #include "dialogue_state.h"
 
+#include "brain/dialogue_rows.h"
 #include "engine/event_answer.h"
 
 #include "brain/query.h"
@@ -42,7 +43,8 @@ void CheckTeacherStatus(Engine& engine) {
     Query& db = engine.db;
     const QString lead = "A.I. > Users " + r.UserNick;
     DetailLine(engine, "A.I. > Checking users " + r.UserNick + " teacher statuss..");
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
+    std::optional<LastPhraseUserRow> row = ReadLastPhraseUser(db, r.UserKey);
+    if (!row) {
         DetailLine(engine, lead + " last statuss: Unknown.");
         DetailLine(engine, lead + " status set as: Normal user.");
         // A channel message that does not address the character leaves no dialogue record.
@@ -55,7 +57,7 @@ void CheckTeacherStatus(Engine& engine) {
              r.InputCategory});
         return;
     }
-    if (db.field("teacher") != "YES") {
+    if (row->teacher != "YES") {
         DetailLine(engine, lead + " last statuss: Normal user.");
         return;
     }
@@ -65,14 +67,10 @@ void CheckTeacherStatus(Engine& engine) {
         return;
     }
     DetailLine(engine, lead + " status set as: Normal user.");
-    const QString contextual = db.field("contextual");
-    db.execute(
-        "REPLACE lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {db.field("index"), r.UserKey, db.field("phrase"), "NO",
-         contextual.isEmpty() ? QStringLiteral("NO") : contextual, db.field("mmas_question"),
-         db.field("mmas_answer"), db.field("original_question"), db.field("interface_type")});
+    row->user = r.UserKey;
+    row->teacher = "NO";
+    if (row->contextual.isEmpty()) row->contextual = "NO";
+    WriteLastPhraseUser(db, *row);
 }
 
 void HandleEmptyInput(Engine& engine) {

@@ -1,5 +1,6 @@
 #include "repetition.h"
 
+#include "brain/dialogue_rows.h"
 #include "engine/event_answer.h"
 
 #include "brain/query.h"
@@ -21,11 +22,10 @@ QString WithoutPunctuation(QString phrase) {
 
 // The character's last phrase as a user would repeat it: without the markers of its output.
 QString CharactersLastPhrase(Engine& engine) {
-    Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1",
-                {engine.state.request.UserKey}) == 0)
-        return kUnknownValue;
-    QString phrase = db.field("phrase");
+    const std::optional<LastPhraseAiRow> last =
+        ReadLastPhraseAi(engine.db, engine.state.request.UserKey);
+    if (!last) return kUnknownValue;
+    QString phrase = last->phrase;
     for (const QStringView marker : {u"[SYSMSG]", u"[ACTION]", u"[USERNICK]"})
         RemoveIgnoringCase(phrase, marker);
     return WithoutPunctuation(phrase);
@@ -78,12 +78,11 @@ void DetectRepetition(Engine& engine) {
     if (s.settings.ignoreAdminTextRepetitions && r.Privilege == Privilege::Owner) return;
     if (TrainingModeUser(engine)) return;
 
-    Query& db = engine.db;
     QString usersLast = kUnknownValue;
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) > 0) {
+    if (const auto last = ReadLastPhraseUser(engine.db, r.UserKey)) {
         // While a user teaches, he says the same questions again on purpose.
-        if (db.field("teacher") == "YES") return;
-        usersLast = db.field("phrase");
+        if (last->teacher == "YES") return;
+        usersLast = last->phrase;
     }
     const QString charactersLast = CharactersLastPhrase(engine);
 

@@ -1,5 +1,6 @@
 // The user's dialogue counters in lastphrase_ai and the unknown level drawn from them.
 
+#include "brain/dialogue_rows.h"
 #include "brain/query.h"
 #include "dialogue_records.h"
 #include "engine.h"
@@ -29,7 +30,8 @@ void UpdateDialogueCounters(Engine& engine) {
     const bool addressed = r.PrivateInput || r.Highlighted;
     const bool guest = IsGuest(r.UserKey);
     Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {r.UserKey}) == 0) {
+    const std::optional<LastPhraseAiRow> row = ReadLastPhraseAi(db, r.UserKey);
+    if (!row) {
         if (guest) {
             c = DialogueCounters{};
         } else if (r.Answered) {
@@ -44,13 +46,11 @@ void UpdateDialogueCounters(Engine& engine) {
                 "unknowns) VALUES (?, ?, ?, ?, ?, ?)",
                 QVariantList{r.UserKey, "QUENMARK TALVANE"} + CounterTexts(c));
     } else {
-        const QString index = db.field("index");
-        const QString phrase = db.field("phrase");
         c = DialogueCounters{.hasRow = true,
-                             .unanswered = ReadCounter(engine, "unanswered"),
-                             .answered = ReadCounter(engine, "answered"),
-                             .dialogcount = ReadCounter(engine, "dialogcount"),
-                             .unknowns = ReadCounter(engine, "unknowns")};
+                             .unanswered = ReadCounter(engine, "unanswered", row->unanswered),
+                             .answered = ReadCounter(engine, "answered", row->answered),
+                             .dialogcount = ReadCounter(engine, "dialogcount", row->dialogcount),
+                             .unknowns = ReadCounter(engine, "unknowns", row->unknowns)};
         if (addressed && !guest) {
             ++c.dialogcount;
             if (r.Answered) {
@@ -63,7 +63,7 @@ void UpdateDialogueCounters(Engine& engine) {
             db.execute(
                 "REPLACE INTO lastphrase_ai (`index`, user, phrase, unanswered, answered, "
                 "dialogcount, unknowns) VALUES (?, ?, ?, ?, ?, ?, ?)",
-                QVariantList{index, r.UserKey, phrase} + CounterTexts(c));
+                QVariantList{row->index, r.UserKey, row->phrase} + CounterTexts(c));
         }
     }
     engine.state.unknownLevel = c.hasRow ? c.unknowns : 0;

@@ -5,7 +5,10 @@
 #include "engine.h"
 
 int ReadCounter(Engine& engine, const QString& column) {
-    const QString text = engine.db.field(column);
+    return ReadCounter(engine, column, engine.db.field(column));
+}
+
+int ReadCounter(Engine& engine, const QString& column, const QString& text) {
     if (text.isEmpty()) return 0;
     bool number = false;
     const int value = text.toInt(&number);

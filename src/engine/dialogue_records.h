@@ -30,6 +30,8 @@ QString OrNoColumn(const QString& column);
 // no number (an old or hand-edited brain), with a detailed console line, so that one bad cell
 // does not end every cycle of its user.
 int ReadCounter(Engine& engine, const QString& column);
+// The same for a counter already read: `text` is the value of `column`.
+int ReadCounter(Engine& engine, const QString& column, const QString& text);
 // Minutes on a clock that runs on across the hour, the day and clock changes: the form of the
 // ignore-until time of a user repeating himself.
 qint64 ContinuousMinutes(const QDateTime& time);

@@ -1,5 +1,6 @@
 #include "event_message.h"
 
+#include "brain/dialogue_rows.h"
 #include "brain/drawn_row.h"
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
@@ -59,9 +60,8 @@ QString Comparable(const QString& message) {
 // The character's last output to the user as the no-repeat rule compares it; empty when the user
 // has no record.
 QString LastOutputTo(Engine& engine, const QString& userKey) {
-    if (engine.db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {userKey}) == 0)
-        return {};
-    return Comparable(engine.db.field("phrase"));
+    const std::optional<LastPhraseAiRow> last = ReadLastPhraseAi(engine.db, userKey);
+    return last ? Comparable(last->phrase) : QString();
 }
 
 // A message of the event that differs from `last`; `drawn` when every one reads the same.

@@ -4,6 +4,7 @@
 #include "command_reply.h"
 #include "regex_literal.h"
 
+#include "brain/dialogue_rows.h"
 #include "brain/interface_table.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
@@ -165,15 +166,16 @@ void EraseResponse(Engine& engine) {
 
     // Without a last question or a last answer there is nothing to take back; the phrase goes
     // on to the later stages.
-    Query& db = engine.db;
-    if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r.UserKey}) == 0) return;
+    const std::optional<LastPhraseUserRow> asked = ReadLastPhraseUser(engine.db, r.UserKey);
+    if (!asked) return;
     LastAnswer last;
     last.all = !one;
-    last.table = r.InputCategory = InterfaceTable(db.field("interface_type"));
-    last.question = db.field("original_question").toUpper();
+    last.table = r.InputCategory = InterfaceTable(asked->interfaceType);
+    last.question = asked->originalQuestion.toUpper();
     if (!last.question.contains('%')) last.question = QuestionPattern(last.question);
-    if (db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {r.UserKey}) == 0) return;
-    last.answer = AnswerForm(db.field("phrase").toUpper());
+    const std::optional<LastPhraseAiRow> said = ReadLastPhraseAi(engine.db, r.UserKey);
+    if (!said) return;
+    last.answer = AnswerForm(said->phrase.toUpper());
 
     if (Protected(engine, last))
         return EndCommand(engine,

@@ -7,6 +7,7 @@
 #include "teaching_nicks.h"
 #include "teaching_stats.h"
 
+#include "brain/dialogue_rows.h"
 #include "brain/interface_table.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
@@ -94,14 +95,14 @@ class ResponseCommand {
 
     // The user's last phrase is the question; its interface table takes the answer.
     bool readQuestion() {
-        Query& db = e_.db;
-        if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey}) == 0) {
+        const std::optional<LastPhraseUserRow> last = ReadLastPhraseUser(e_.db, r_.UserKey);
+        if (!last) {
             refuse(ResponseRefusal::ZeroQuestion);
             return false;
         }
-        table_ = InterfaceTable(db.field("interface_type"));
+        table_ = InterfaceTable(last->interfaceType);
         r_.InputCategory = table_;
-        question_ = db.field(extend_ ? "original_question" : "phrase").toUpper();
+        question_ = (extend_ ? last->originalQuestion : last->phrase).toUpper();
         if (choice_.isNull()) return true;
         TKeyEvents* event = FirstKeyEvent(e_);
         event->active = false;
@@ -144,19 +145,18 @@ class ResponseCommand {
     // The answer the character gave last, or the one the user taught just before.
     bool findAnswerToExtend() {
         Query& db = e_.db;
-        const bool said =
-            db.open("SELECT * FROM lastphrase_ai WHERE user=? LIMIT 1", {r_.UserKey}) > 0;
-        lastAnswer_ = AnswerForm(said ? db.field("phrase") : QStringLiteral("UNKNOWN VALUE"));
+        const std::optional<LastPhraseAiRow> said = ReadLastPhraseAi(db, r_.UserKey);
+        lastAnswer_ = AnswerForm(said ? said->phrase : QStringLiteral("UNKNOWN VALUE"));
         if (db.open("SELECT * FROM " + table_ + " WHERE question=? AND answer=? LIMIT 1",
                     {pattern_, lastAnswer_}) > 0)
             return true;
-        db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey});
-        if (db.field("teacher") != "YES") {
+        const std::optional<LastPhraseUserRow> taught = ReadLastPhraseUser(db, r_.UserKey);
+        if (!taught || taught->teacher != "YES") {
             refuse(ResponseRefusal::NothingToExtend);
             return false;
         }
-        pattern_ = QuestionPattern(db.field("mmas_question").toUpper());
-        lastAnswer_ = AnswerForm(db.field("mmas_answer"));
+        pattern_ = QuestionPattern(taught->mmasQuestion.toUpper());
+        lastAnswer_ = AnswerForm(taught->mmasAnswer);
         return true;
     }
 
@@ -199,20 +199,15 @@ class ResponseCommand {
     // The user's last phrase remembers what was taught, so that "##" right after "#" extends it.
     void keepLastPhrase() {
         if (extend_) r_.WorkPhrase = lastAnswer_ + " # " + r_.WorkPhrase;
-        Query& db = e_.db;
-        if (db.open("SELECT * FROM lastphrase_user WHERE user=? LIMIT 1", {r_.UserKey}) == 0)
-            return;
-        QString contextual = db.field("contextual");
-        if (contextual.isEmpty()) contextual = "NO";
-        QString original = db.field("original_question");
-        if (original.isEmpty()) original = "QUENMARK TALVANE";
-        db.execute(
-            "REPLACE lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) VALUES (?, "
-            "?, ?, ?, ?, ?, ?, ?, ?)",
-            {db.field("index"), r_.UserKey, db.field("phrase"), "YES", contextual,
-             PatternWords(pattern_), r_.WorkPhrase.toUpper(), original,
-             db.field("interface_type")});
+        std::optional<LastPhraseUserRow> row = ReadLastPhraseUser(e_.db, r_.UserKey);
+        if (!row) return;
+        row->user = r_.UserKey;
+        row->teacher = "YES";
+        if (row->contextual.isEmpty()) row->contextual = "NO";
+        row->mmasQuestion = PatternWords(pattern_);
+        row->mmasAnswer = r_.WorkPhrase.toUpper();
+        if (row->originalQuestion.isEmpty()) row->originalQuestion = "QUENMARK TALVANE";
+        WriteLastPhraseUser(e_.db, *row);
     }
 
     Engine& e_;
