@@ -152,8 +152,8 @@ SettingsFileShape LoadSettings(Settings& settings, const QString& path) {
     } catch (const TextFileError& e) {
         throw SettingsFileError(e.what());
     }
-    for (const Line& line : Lines())
-        Apply(settings, line.binding, lines.value(line.declaration.line - 1));
+    for (int line = 1; line <= 100; ++line)
+        SetSettingLine(settings, line, lines.value(line - 1));
     ApplySettingDependencies(settings);
     return SettingsFileShape{lines.size(), !HoldsControlBytes(lines)};
 }
@@ -186,8 +186,8 @@ void LoadAdditionalSettings(Settings& settings, const QString& path) {
 
 void SaveSettings(const Settings& settings, const QString& path, QDate today) {
     QStringList lines;
-    for (const Line& line : Lines())
-        lines << LineText(settings, line.binding, today);
+    for (int line = 1; line <= 100; ++line)
+        lines << SettingLineText(settings, line, today);
     try {
         WriteTextLines(path, lines);
     } catch (const TextFileError& e) {
