@@ -1,9 +1,12 @@
 #include "headless_outside.h"
 
+#include "engine/text_rules.h"
+
 #include <cstdio>
 
 void WriteStdout(const QString& line) {
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // A terminal would obey control characters that users or the brain put into a line.
+    const QByteArray bytes = WithoutControls(line).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
 }
@@ -29,7 +32,7 @@ void TerminalNotifications::information(const QString& text) {
 }
 
 void TerminalNotifications::error(const QString& text) {
-    const QByteArray bytes = text.toUtf8() + '\n';
+    const QByteArray bytes = WithoutControls(text, u"\t\n").toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }

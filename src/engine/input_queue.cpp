@@ -3,13 +3,24 @@
 #include "console_log.h"
 #include "engine.h"
 #include "log_files.h"
+#include "text_rules.h"
 #include "time_text.h"
 
 #include <algorithm>
 
 namespace {
 
-void Enqueue(Engine& engine, const TInput& input, bool sameNickIsDuplicate) {
+// What enters the engine carries no control characters: they would reach the brain, the logs
+// and the console.
+TInput Cleaned(TInput input) {
+    for (QString* text : {&input.UserAddress, &input.ReplyTarget, &input.UserNick, &input.RawText,
+                          &input.OriginalPhrase, &input.UpperPhrase})
+        *text = WithoutControls(*text);
+    return input;
+}
+
+void Enqueue(Engine& engine, const TInput& raw, bool sameNickIsDuplicate) {
+    const TInput input = Cleaned(raw);
     EnsureConversationLogs(engine, input.ReplyTarget, input.UserNick);
     auto& queue = engine.state.stores.InputStore;
     const bool duplicate = std::any_of(queue.begin(), queue.end(), [&](const TInput& queued) {
@@ -48,7 +59,10 @@ TInput LocalInput(const Engine& engine, const QString& phrase) {
                   .Highlighted = false};
 }
 
-void QueueOwnersPhrase(Engine& engine, const QString& phrase) {
+void QueueOwnersPhrase(Engine& engine, const QString& typed) {
+    // A phrase of nothing but control characters says nothing, like an empty line.
+    const QString phrase = WithoutControls(typed);
+    if (phrase.isEmpty()) return;
     EngineState& s = engine.state;
     if (s.paused) {
         PlayCue(engine, QStringLiteral("unpause.wav"));

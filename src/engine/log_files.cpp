@@ -31,8 +31,13 @@ QString NlpLogFile(const Engine& engine, const QString& replyTarget, const QStri
     return LogFile(engine, "NLP", ConversationName(replyTarget, nick));
 }
 
+// Log lines carry no control characters: what users send and what the brain holds may.
+void AppendLogText(const QString& path, const QString& text) {
+    AppendText(path, WithoutControls(text, u"\t\n"));
+}
+
 void CreateWithFirstLine(const QString& path, const QString& firstLine) {
-    if (!QFileInfo::exists(path)) AppendText(path, firstLine + '\n');
+    if (!QFileInfo::exists(path)) AppendLogText(path, firstLine + '\n');
 }
 
 QString PrivilegeWord(Privilege privilege) {
@@ -73,7 +78,7 @@ void ChatLogLine(Engine& engine, TargetKind kind, const QString& replyTarget, co
         line = nick + " > " + text;
     }
     const QString conversationNick = lineKind == ChatLineKind::Input ? nick : addressee;
-    AppendText(ChatLogFile(engine, replyTarget, conversationNick),
+    AppendLogText(ChatLogFile(engine, replyTarget, conversationNick),
                Stamp(engine) + " | " + line + '\n');
 }
 
@@ -81,7 +86,7 @@ void NlpLogEntry(Engine& engine) {
     const EngineState& s = engine.state;
     const Request& r = s.request;
     const QString received = s.loggedInput.isEmpty() ? "unknown input" : s.loggedInput.toLower();
-    AppendText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
+    AppendLogText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
                Stamp(engine) + " | " + r.UserNick + " | User privileges: " +
                    PrivilegeWord(r.Privilege) + " | User personality: " + r.Personality.toLower() +
                    " | Current daytime: " + r.Daytime.toLower() +
@@ -94,6 +99,6 @@ void NlpLogResponse(Engine& engine, const QString& answer) {
     const Request& r = engine.state.request;
     QString response = answer;
     ApplyInOrder(response, {{u" !", u"!"}, {u" ?", u"?"}, {u" , ", u", "}});
-    AppendText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
+    AppendLogText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
                " | System response: " + response.trimmed().toLower() + '\n');
 }

@@ -65,3 +65,10 @@ void TrimBlanks(QString& text) {
         ++begin;
     text = text.sliced(begin, end - begin);
 }
+
+QString WithoutControls(QString text, QStringView kept) {
+    text.removeIf([kept](QChar c) {
+        return c.category() == QChar::Other_Control && !kept.contains(c);
+    });
+    return text;
+}

@@ -32,3 +32,6 @@ void SqueezeBlanks(QString& text, int times);
 void SqueezeBlankRuns(QString& text, int times);
 // Removes the blanks (only the blank character) at both ends.
 void TrimBlanks(QString& text);
+// The text without NUL and the other control characters (C0, DEL and C1) but those `kept`:
+// they have no place in a phrase, the brain or a line of a log.
+QString WithoutControls(QString text, QStringView kept = u"\t");

@@ -1,5 +1,7 @@
+#include "brain/query.h"
 #include "engine/contains.h"
 #include "engine/input_queue.h"
+#include "engine/text_files.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +59,35 @@ TEST_F(InputQueue, ASecondLocalInputIsDroppedWhileTheFirstWaits) {
     EXPECT_EQ(engine->state.stores.InputStore[0].UserAddress, "127.0.0.1");
     EXPECT_EQ(PopInput(*engine).OriginalPhrase, "first");
     EXPECT_TRUE(engine->state.stores.InputStore.isEmpty());
+}
+
+// NUL, escape sequences and the C1 controls never reach the brain, the logs or the console; a tab
+// stays.
+TEST_F(InputQueue, ControlCharactersAreLeftAtTheDoor) {
+    const QString dirty = QString("HEL") + QChar(0) + "LO\x1b[31m \u0085red\tone\x07";
+    EnqueueIrcInput(*engine, irc("an\x01na", dirty));
+    const TInput& queuedIrc = engine->state.stores.InputStore.last();
+    EXPECT_EQ(queuedIrc.OriginalPhrase, "HELLO[31m red\tone");
+    EXPECT_EQ(queuedIrc.RawText, "HELLO[31m red\tone");
+    EXPECT_EQ(queuedIrc.UserNick, "anna");
+    engine->state.stores.InputStore.clear();
+
+    QueueOwnersPhrase(*engine, "\x1b\x1b");  // nothing left to say
+    EXPECT_TRUE(engine->state.stores.InputStore.isEmpty());
+    EXPECT_TRUE(fakes.additional.chat.isEmpty());
+
+    engine->state.settings.processPublicMessages = false;
+    QueueOwnersPhrase(*engine, dirty);
+    engine->NLPtimerTimer();
+    Query& db = brain.db();
+    db.open("SELECT phrase FROM unsolved_data");
+    EXPECT_TRUE(db.field("phrase").startsWith("HELLO")) << db.field("phrase").toStdString();
+    const QString everything = db.field("phrase") + fakes.console.lines.join('|') +
+                               fakes.additional.chat.join('|') +
+                               ReadTextLines(homeDir.filePath("Logs/Chat/Owner.log")).join('|') +
+                               ReadTextLines(homeDir.filePath("Logs/NLP/Owner.log")).join('|');
+    for (const QChar c : everything)
+        EXPECT_TRUE(c == u'\t' || c.category() != QChar::Other_Control) << int(c.unicode());
 }
 
 }  // namespace
