@@ -31,21 +31,25 @@ struct MoodList {
 const MoodList kPositive{"words_positive", "positive", "Positive"};
 const MoodList kNegative{"words_negative", "negative", "Negative"};
 
-std::function<std::optional<WordListEntry>(Engine&, const QString&)> MoodEntry(
-    const MoodList& list) {
-    return [list](Engine&, const QString& rest) {
-        return std::optional(WordListEntry{list.table, list.column, WithoutOuterBlank(rest)});
+// A word to teach must be there: an empty one would match every phrase, so a teaching command
+// without a word (all of it normalised away, as in "[POSITIVE] (((") is no command. A word to
+// erase may be missing; the erasing says it does not exist.
+std::function<std::optional<WordListEntry>(Engine&, const QString&)> MoodEntry(const MoodList& list,
+                                                                               bool erasing) {
+    return [list, erasing](Engine&, const QString& rest) -> std::optional<WordListEntry> {
+        const QString word = WithoutOuterBlank(rest);
+        if (!erasing && word.trimmed().isEmpty()) return std::nullopt;
+        return WordListEntry{list.table, list.column, word};
     };
 }
 
-// A word cannot be positive and negative at once, and an empty one would match every phrase.
+// A word cannot be positive and negative at once.
 std::function<std::optional<CommandReply>(Engine&, const WordListEntry&)> MoodRefusal(
     const MoodList& list, const MoodList& other) {
     const QString kind = list.kind;
     return
         [other, kind](Engine& engine, const WordListEntry& entry) -> std::optional<CommandReply> {
-            if (!entry.value.trimmed().isEmpty() &&
-                engine.db.open(QStringLiteral("SELECT * FROM %1 WHERE %2=? LIMIT 1")
+            if (engine.db.open(QStringLiteral("SELECT * FROM %1 WHERE %2=? LIMIT 1")
                                    .arg(other.table, other.column),
                                {entry.value}) == 0)
                 return std::nullopt;
@@ -61,7 +65,7 @@ WordListCommand MoodCommand(const QString& token, const MoodList& list, bool era
     return {.token = token,
             .noun = list.kind.toLower() + " word(s)",
             .erasing = erasing,
-            .entry = MoodEntry(list),
+            .entry = MoodEntry(list, erasing),
             .successEvent = successEvent};
 }
 

@@ -68,14 +68,29 @@ TEST_F(WordLists, AWordIsNeverPositiveAndNegativeNorTaughtTwiceNorEmpty) {
         {"[POSITIVE] AWFUL", "On Manual Learning - Positive - Wrong"},
         {"[POSITIVE] GREAT", "On Manual Learning - Information Exist"},
         {"[NEGATIVE] AWFUL", "On Manual Learning - Information Exist"},
-        // An empty word would match every phrase.
-        {"[POSITIVE]", "On Manual Learning - Positive - Wrong"},
-        {"[NEGATIVE] ", "On Manual Learning - Negative - Wrong"},
     };
     for (const auto& [phrase, event] : cases)
         EXPECT_EQ(say(phrase), QStringList{event}) << phrase;
+    // An empty word would match every phrase: without a word there is no command, and nothing
+    // claims the word is on the other list.
+    for (const char* phrase : {"[POSITIVE]", "[NEGATIVE] ", "[POSITIVE]  "}) {
+        EXPECT_TRUE(say(phrase).isEmpty()) << phrase;
+        EXPECT_FALSE(engine->state.outcomes.TeachingHandled) << phrase;
+    }
     EXPECT_EQ(column("words_positive", "positive"), QStringList{"GREAT"});
     EXPECT_EQ(column("words_negative", "negative"), QStringList{"AWFUL"});
+}
+
+// Said in full, a command whose word normalises to nothing is no command either, whatever the
+// other list holds.
+TEST_F(EngineFixture, APositiveCommandWithoutAWordIsNoCommand) {
+    engine->state.settings.allowDataTeaching = true;
+    say("[POSITIVE] (((");
+    EXPECT_FALSE(fakes.console.lines.join('\n').contains("seems wrong"));
+    EXPECT_FALSE(engine->state.outcomes.TeachingHandled);
+    Query& db = brain.db();
+    db.open("SELECT COUNT(*) AS n FROM words_positive");
+    EXPECT_EQ(db.field("n"), "0");
 }
 
 TEST_F(WordLists, ErasingWhatIsNotThereIsToldSo) {
