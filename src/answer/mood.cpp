@@ -1,5 +1,6 @@
 #include "mood.h"
 
+#include "brain/personality.h"
 #include "brain/query.h"
 #include "brain/stored_patterns.h"
 #include "engine/console_log.h"
@@ -62,14 +63,6 @@ int CountWordListMatches(Query& db, const QString& table, const QString& column,
         phrase.remove(at, word.size());
     }
     return count;
-}
-
-QString PersonalityName(int score) {
-    if (score >= 13) return "Wery Good";
-    if (score >= 3) return "Good";
-    if (score >= -2) return "Normal";
-    if (score >= -11) return "Bad";
-    return "Wery Bad";
 }
 
 void JudgeMood(Engine& engine) {

@@ -12,6 +12,3 @@ void JudgeMood(Engine& engine);
 // How many times the patterns of a word list (words_positive, words_negative) match the phrase.
 // Each match takes the matched word out of the phrase before the next search.
 int CountWordListMatches(Query& db, const QString& table, const QString& column, QString phrase);
-
-// The personality of a score from -15 to 15.
-QString PersonalityName(int score);

@@ -53,7 +53,8 @@ struct Outcomes {
     bool AnswerOwnerAnswered = false;
     bool TeachingHandled = false;
     bool ErasingHandled = false;
-    bool ResponseTaught = false;
+    bool ResponseTaught = false;    // a "#" or "##" command was recognised
+    bool ResponseExtended = false;  // it was "##"
     bool StopLonelyAnswered = false;
     bool StopMmasAnswered = false;
     bool ConverterAnswered = false;

@@ -160,7 +160,7 @@ void LogAndAnswer(Engine& e) {
 
     s.loggedInput = LoggedInput(r.WorkPhrase);
     if (o.TeachingHandled && o.ResponseTaught) {
-        if (s.loggedInput.contains("##")) {
+        if (o.ResponseExtended) {
             s.loggedInput = "##" + s.loggedInput.mid(s.loggedInput.lastIndexOf('#') + 1).trimmed();
         } else {
             s.loggedInput.prepend('#');

@@ -9,6 +9,7 @@
 
 #include "brain/dialogue_rows.h"
 #include "brain/interface_table.h"
+#include "brain/personality.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
 #include "brain/question_pattern.h"
@@ -41,6 +42,7 @@ class ResponseCommand {
     void run() {
         answer_ = r_.WorkPhrase;
         e_.state.outcomes.ResponseTaught = true;
+        e_.state.outcomes.ResponseExtended = extend_;
         ConsoleLine(e_, extend_ ? "A.I. > Received response extend command."
                                 : "A.I. > Received response teaching command.");
         if (!permitted() || !readQuestion()) return;
@@ -249,5 +251,8 @@ void TeachResponseChoice(Engine& engine) {
     TKeyEvents* event = FirstKeyEvent(engine);
     if (!event) return Teach(engine, {});
     r.WorkPhrase = event->pendingPhrase;
+    // The choice comes before the mood stage of its cycle: the answer is taught under the
+    // personality the user has, as every other answer is.
+    r.Personality = StoredPersonality(engine.db, r.UserKey);
     Teach(engine, choice);
 }

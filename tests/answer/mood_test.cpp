@@ -27,16 +27,6 @@ class Mood : public StageFixture {
     }
 };
 
-TEST(PersonalityName, NamesEachBandUpToItsBoundaries) {
-    const std::pair<int, const char*> cases[] = {
-        {15, "Wery Good"}, {13, "Wery Good"}, {12, "Good"},      {3, "Good"},
-        {2, "Normal"},     {0, "Normal"},     {-2, "Normal"},    {-3, "Bad"},
-        {-11, "Bad"},      {-12, "Wery Bad"}, {-15, "Wery Bad"},
-    };
-    for (const auto& [score, name] : cases)
-        EXPECT_EQ(PersonalityName(score), name) << score;
-}
-
 TEST_F(Mood, ANewUserStartsNormalAndHisFirstPhraseDoesNotMoveHim) {
     positives({"GREAT"});
     EXPECT_EQ(judge("GREAT DAY"), "Normal");

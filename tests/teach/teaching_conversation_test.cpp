@@ -1,3 +1,5 @@
+#include "brain/query.h"
+#include "engine/text_files.h"
 #include "output/output_fixture.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,44 @@ TEST_F(Conversation, TaughtAnswersComeBackExtendedAndModified) {
     fakes.console.lines.clear();
     reply("#morning to you");
     EXPECT_TRUE(logged("A.I. > Response learning error: Information already exist."));
+}
+
+// The NLP log shows a teaching command as the user typed it, "##" for an extend, taught or
+// refused.
+TEST_F(Conversation, TheNlpLogKeepsTheTeachingCommandsForm) {
+    reply("see you");
+    reply("#see you tomorrow");
+    reply("##and good night");
+    reply("bye");
+    reply("##really");  // nothing to extend: refused
+    const QStringList received =
+        ReadTextLines(homeDir.filePath("Logs/NLP/Owner.log")).filter("System received: ");
+    ASSERT_EQ(received.size(), 5);
+    const QStringList expected = {"see you", "#see you tomorrow", "##and good night", "bye",
+                                  "##really"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(received[i].contains("System received: " + expected[i] + " |") ||
+                    received[i].endsWith("System received: " + expected[i]))
+            << received[i].toStdString();
+}
+
+// An answer taught through the context choice is stored under the user's personality, so the
+// lookups that match personality find it again.
+TEST_F(Conversation, AnAnswerTaughtThroughTheContextChoiceKeepsThePersonality) {
+    reply("why>>");
+    reply("tell me a joke");
+    reply("#no jokes today");
+    reply("tell me a joke");
+    reply("why");
+    EXPECT_TRUE(logged("A.I. > Context keyword(s) found: \"why\"."));
+    reply("#because we are serious");
+    reply("A");
+    Query& db = brain.db();
+    db.open("SELECT personality FROM interface_s WHERE answer LIKE '%SERIOUS%'");
+    ASSERT_EQ(db.recordCount(), 1);
+    EXPECT_EQ(db.field("personality"), "Normal");
+    reply("tell me a joke");
+    EXPECT_EQ(reply("why"), QStringList{"Because we are serious."});
 }
 
 TEST_F(Conversation, QuestionsMixedWordsAndAdvancedMatching) {
