@@ -100,7 +100,8 @@ QString IrcClient::currentNick() const {
 
 QStringList IrcClient::channels() const {
     QStringList names;
-    for (const OwnChannel& channel : channels_) names << channel.name;
+    for (const OwnChannel& channel : channels_)
+        names << channel.name;
     names.sort();
     return names;
 }
@@ -155,7 +156,8 @@ void IrcClient::connectToServer(const IrcConnectSettings& settings) {
     connect(socket_, &QSslSocket::readyRead, this, &IrcClient::onReadyRead);
     connect(socket_, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
         QStringList texts;
-        for (const QSslError& error : errors) texts << error.errorString();
+        for (const QSslError& error : errors)
+            texts << error.errorString();
         tlsErrors_ = texts.join("; ");
     });
     connect(socket_, &QSslSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -237,7 +239,8 @@ void IrcClient::closeLink(const QString& reason) {
     if (state_ == State::Offline) return;
     state_ = State::Offline;
     ++linkGeneration_;
-    for (QTimer* timer : {&sendTimer_, &keepaliveTimer_, &connectTimer_, &regainTimer_, &closeTimer_})
+    for (QTimer* timer :
+         {&sendTimer_, &keepaliveTimer_, &connectTimer_, &regainTimer_, &closeTimer_})
         timer->stop();
     queue_.clear();
     heldUntilRegistered_.clear();
@@ -256,15 +259,19 @@ void IrcClient::closeLink(const QString& reason) {
 }
 
 void IrcClient::onReadyRead() {
+    // Once we are closing the link, nothing the server says changes anything.
+    if (state_ == State::Closing) {
+        socket_->readAll();
+        return;
+    }
     const quint64 generation = linkGeneration_;
     QPointer<IrcClient> alive(this);
     inBuffer_ += socket_->readAll();
     qsizetype start = 0;
     for (;;) {
         const auto from = inBuffer_.cbegin() + start;
-        const auto end = std::find_if(from, inBuffer_.cend(), [](char c) {
-            return c == '\n' || c == '\r';
-        });
+        const auto end =
+            std::find_if(from, inBuffer_.cend(), [](char c) { return c == '\n' || c == '\r'; });
         qsizetype length = end - from;
         if (end == inBuffer_.cend()) {
             if (length <= kMaxLineBytes) break;
@@ -274,7 +281,7 @@ void IrcClient::onReadyRead() {
         start += length + (end == inBuffer_.cend() ? 0 : 1);
         if (bytes.isEmpty()) continue;
         handleLine(DecodeIrcText(bytes));
-        if (!alive || generation != linkGeneration_) return;
+        if (!alive || generation != linkGeneration_ || state_ == State::Closing) return;
     }
     inBuffer_.remove(0, start);
 }
@@ -359,9 +366,8 @@ void IrcClient::learnOwnMask(const IrcPrefix& prefix) {
 
 void IrcClient::handleCap(const IrcLine& line) {
     const QString subcommand = line.param(1).toUpper();
-    const QStringList caps = line.params.size() > 2
-                                 ? line.params.last().split(' ', Qt::SkipEmptyParts)
-                                 : QStringList();
+    const QStringList caps =
+        line.params.size() > 2 ? line.params.last().split(' ', Qt::SkipEmptyParts) : QStringList();
     if (subcommand == "LS") {
         offeredCaps_ += caps;
         const bool more = line.params.size() >= 4 && line.param(2) == "*";
@@ -417,7 +423,8 @@ void IrcClient::handleWelcome(const IrcLine& line) {
     // Many servers end the welcome with our whole "nick!user@host".
     const QString welcome = line.params.size() > 1 ? line.params.last() : QString();
     learnOwnMask(ParseIrcPrefix(welcome.mid(welcome.lastIndexOf(' ') + 1)));
-    for (const QByteArray& held : std::as_const(heldUntilRegistered_)) queue_.append(held);
+    for (const QByteArray& held : std::as_const(heldUntilRegistered_))
+        queue_.append(held);
     heldUntilRegistered_.clear();
     updateRegainTimer();
     QPointer<IrcClient> alive(this);
@@ -516,9 +523,8 @@ void IrcClient::replyToCtcp(const QString& nick, const QString& word) {
     const auto last = lastCtcpReplyAt_.constFind(who);
     if (last != lastCtcpReplyAt_.cend() && now - *last < timings_.ctcpReplyIntervalMs) return;
     if (lastCtcpReplyAt_.size() > 1000)
-        lastCtcpReplyAt_.removeIf([&](const auto& entry) {
-            return now - entry.value() >= timings_.ctcpReplyIntervalMs;
-        });
+        lastCtcpReplyAt_.removeIf(
+            [&](const auto& entry) { return now - entry.value() >= timings_.ctcpReplyIntervalMs; });
     lastCtcpReplyAt_.insert(who, now);
     enqueue("NOTICE " + nick + " :\x01" + word + ' ' + kCtcpReplyText + '\x01');
 }
@@ -569,8 +575,12 @@ void IrcClient::handleMode(const IrcLine& line) {
 
 void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
     switch (numeric) {
-        case 1: handleWelcome(line); return;
-        case 5: features_.apply(line.params.mid(1, line.params.size() - 2)); return;
+        case 1:
+            handleWelcome(line);
+            return;
+        case 5:
+            features_.apply(line.params.mid(1, line.params.size() - 2));
+            return;
         case 353: {
             // "353 me = #c :names"; old servers leave out the channel type.
             const bool typed = line.params.size() >= 4;
@@ -595,15 +605,23 @@ void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
         case 431:
         case 432:
         case 433:
-        case 436: handleNickRefused(line, numeric); return;
-        case 900: setAccount(line.param(2)); return;
-        case 901: account_.clear(); return;
+        case 436:
+            handleNickRefused(line, numeric);
+            return;
+        case 900:
+            setAccount(line.param(2));
+            return;
+        case 901:
+            account_.clear();
+            return;
         case 902:
         case 903:
         case 904:
         case 905:
         case 906:
-        case 907: finishCapNegotiation(); return;
+        case 907:
+            finishCapNegotiation();
+            return;
         case 403:
         case 405:
         case 471:
@@ -617,7 +635,8 @@ void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
                 emit joinRefused(channel, numeric, line.params.last());
             return;
         }
-        default: return;
+        default:
+            return;
     }
 }
 
@@ -669,14 +688,21 @@ void IrcClient::sendText(const QString& command, const QString& target, const QS
                          bool asAction) {
     if (!acceptsLines() || !IsOneName(target)) return;
     const QString head = command + ' ' + target + " :";
-    const int room = lineBudget() - Utf8Size(head) - (asAction ? Utf8Size("\x01" "ACTION \x01") : 0);
+    const int room = lineBudget() - Utf8Size(head) -
+                     (asAction ? Utf8Size("\x01"
+                                          "ACTION \x01")
+                               : 0);
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace('\r', '\n');
     lines.remove(QChar(0));
     for (const QString& line : lines.split('\n', Qt::SkipEmptyParts))
         for (const QString& piece : SplitUtf8(line, room))
-            enqueue(asAction ? head + "\x01" "ACTION " + piece + '\x01' : head + piece);
+            enqueue(asAction ? head +
+                                   "\x01"
+                                   "ACTION " +
+                                   piece + '\x01'
+                             : head + piece);
 }
 
 void IrcClient::sendPrivmsg(const QString& target, const QString& text) {
@@ -704,7 +730,8 @@ void IrcClient::part(const QString& channel, const QString& reason) {
 
 void IrcClient::kick(const QString& channel, const QString& nick, const QString& reason) {
     if (!IsOneName(channel) || !IsOneName(nick)) return;
-    enqueue("KICK " + channel + ' ' + nick + (reason.isEmpty() ? QString() : " :" + OneLine(reason)));
+    enqueue("KICK " + channel + ' ' + nick +
+            (reason.isEmpty() ? QString() : " :" + OneLine(reason)));
 }
 
 void IrcClient::quit(const QString& reason) {

@@ -31,11 +31,11 @@ struct IrcConnectSettings {
 
 // The client's intervals. The defaults are the ones to run with; tests shorten them.
 struct IrcTimings {
-    int connectTimeoutMs = 30000;  // TCP (and TLS) must be up within this
+    int connectTimeoutMs = 30000;   // TCP (and TLS) must be up within this
     int idleBeforePingMs = 120000;  // silence from the server before we send our own PING
     int pingReplyMs = 60000;        // then further silence after which the link counts as dead
     int sendBurstLines = 4;
-    int sendIntervalMs = 1000;     // after the burst, one line per interval
+    int sendIntervalMs = 1000;        // after the burst, one line per interval
     int ctcpReplyIntervalMs = 10000;  // at most one CTCP reply per user per interval
     int nickRegainMs = 60000;         // how often we ask for our configured nick back
     int closeGraceMs = 3000;          // how long a polite close may take before we cut it
@@ -107,8 +107,8 @@ class IrcClient : public QObject {
     void received(const IrcLine& line);
     // Every line written to the server, without CR LF; passwords are shown as "****".
     void lineSent(const QString& line);
-    void connected();                         // TCP (and TLS) up, before registration
-    void registered(const QString& nick);     // 001
+    void connected();                          // TCP (and TLS) up, before registration
+    void registered(const QString& nick);      // 001
     void disconnected(const QString& reason);  // the link is gone, for whatever reason
     void identified(const QString& account);   // 900, or NickServ's "Password accepted"
     // A PRIVMSG that is not a CTCP query; `channel` is empty for a private message.
@@ -123,7 +123,7 @@ class IrcClient : public QObject {
     void joinRefused(const QString& channel, int numeric, const QString& text);
     void userParted(const QString& nick, const QString& address, const QString& channel,
                     const QString& reason);
-    void parted(const QString& channel);  // we left
+    void parted(const QString& channel);                                            // we left
     void kicked(const QString& by, const QString& channel, const QString& reason);  // we were
     void userKicked(const QString& channel, const QString& nick, const QString& by,
                     const QString& reason);
@@ -176,7 +176,9 @@ class IrcClient : public QObject {
     void writeLine(const QByteArray& line);
     // Bytes one line of ours may have without CR LF.
     int lineBudget() const;
-    bool acceptsLines() const { return state_ == State::Registering || state_ == State::Registered; }
+    bool acceptsLines() const {
+        return state_ == State::Registering || state_ == State::Registered;
+    }
 
     IrcTimings timings_;
     IrcConnectSettings settings_;
@@ -209,7 +211,7 @@ class IrcClient : public QObject {
         QString name;
         QString modes;
     };
-    QHash<QString, OwnChannel> channels_;  // by folded name
-    QSet<QString> pendingJoins_;           // folded names we asked to join
+    QHash<QString, OwnChannel> channels_;             // by folded name
+    QSet<QString> pendingJoins_;                      // folded names we asked to join
     QHash<QString, QList<IrcName>> namesInProgress_;  // by folded name, until 366
 };

@@ -9,9 +9,9 @@
 struct IrcConfig {
     enum class Sasl { Auto, Off };
 
-    bool tls = false;       // speak TLS to the server
-    bool tlsVerify = true;  // check the server's certificate
-    QString caFile;         // PEM certificates trusted besides the system's
+    bool tls = false;        // speak TLS to the server
+    bool tlsVerify = true;   // check the server's certificate
+    QString caFile;          // PEM certificates trusted besides the system's
     QString serverPassword;  // sent as PASS; empty sends no PASS
     Sasl sasl = Sasl::Auto;  // Auto: SASL PLAIN when the server offers it
     QString ownerAccount;    // the owner's services account; empty means the owner's nickname

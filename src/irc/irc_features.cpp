@@ -67,8 +67,7 @@ void IrcFeatures::applyToken(const QString& name, const QString& value) {
         if (value.isEmpty()) {
             prefixModes_.clear();
             prefixSymbols_.clear();
-        } else if (value.startsWith('(') && close > 0 &&
-                   value.size() - close - 1 == close - 1) {
+        } else if (value.startsWith('(') && close > 0 && value.size() - close - 1 == close - 1) {
             prefixModes_ = value.mid(1, close - 1);
             prefixSymbols_ = value.mid(close + 1);
         }
@@ -115,7 +114,8 @@ bool IrcFeatures::isChannel(const QString& target) const {
 QString IrcFeatures::channelOfTarget(const QString& target) const {
     if (isChannel(target)) return target;
     qsizetype skip = 0;
-    while (skip < target.size() && statusMsg_.contains(target[skip])) ++skip;
+    while (skip < target.size() && statusMsg_.contains(target[skip]))
+        ++skip;
     const QString rest = target.mid(skip);
     return skip > 0 && isChannel(rest) ? rest : QString();
 }
@@ -138,8 +138,7 @@ QList<IrcModeChange> IrcFeatures::walkModes(const QStringList& arguments) const 
             continue;
         }
         const ParamUse use = paramUseOf(c);
-        const bool takesParam =
-            use == ParamUse::Always || (use == ParamUse::WhenAdding && adding);
+        const bool takesParam = use == ParamUse::Always || (use == ParamUse::WhenAdding && adding);
         changes.append({c, adding, takesParam ? arguments.value(nextParam++) : QString()});
     }
     return changes;

@@ -62,9 +62,6 @@ class IrcFeatures {
     // USERLEN and HOSTLEN, or the conservative lengths when the server names none.
     int userLength() const { return userLength_; }
     int hostLength() const { return hostLength_; }
-    // Any token's value as the server wrote it ("" for a token without value).
-    QString value(const QString& token) const { return values_.value(token); }
-    bool has(const QString& token) const { return values_.contains(token); }
 
   private:
     enum class ParamUse { Always, WhenAdding, Never };
@@ -76,5 +73,5 @@ class IrcFeatures {
     QString listModes_, alwaysParamModes_, addParamModes_;  // CHANMODES groups A, B, C
     QString chanTypes_, statusMsg_;
     int userLength_ = 10, hostLength_ = 63;
-    QHash<QString, QString> values_;
+    QHash<QString, QString> values_;  // every token the server sent, by name
 };

@@ -17,11 +17,20 @@ QString UnescapeTagValue(QStringView value) {
         }
         if (++i == value.size()) break;
         switch (value[i].unicode()) {
-            case ':': text += ';'; break;
-            case 's': text += ' '; break;
-            case 'r': text += '\r'; break;
-            case 'n': text += '\n'; break;
-            default: text += value[i];
+            case ':':
+                text += ';';
+                break;
+            case 's':
+                text += ' ';
+                break;
+            case 'r':
+                text += '\r';
+                break;
+            case 'n':
+                text += '\n';
+                break;
+            default:
+                text += value[i];
         }
     }
     return text;
@@ -45,9 +54,11 @@ namespace {
 // The next word from `pos` up to a blank; moves `pos` past it and the blanks that follow.
 QStringView NextWord(QStringView line, qsizetype& pos) {
     const qsizetype start = pos;
-    while (pos < line.size() && line[pos] != ' ') ++pos;
+    while (pos < line.size() && line[pos] != ' ')
+        ++pos;
     const QStringView word = line.mid(start, pos - start);
-    while (pos < line.size() && line[pos] == ' ') ++pos;
+    while (pos < line.size() && line[pos] == ' ')
+        ++pos;
     return word;
 }
 
@@ -65,7 +76,8 @@ IrcLine ParseIrcLine(const QString& text) {
     line.raw = text;
     const QStringView view(text);
     qsizetype pos = 0;
-    while (pos < view.size() && view[pos] == ' ') ++pos;
+    while (pos < view.size() && view[pos] == ' ')
+        ++pos;
     if (pos < view.size() && view[pos] == '@') {
         ++pos;
         const QStringView tags = NextWord(view, pos);
@@ -74,7 +86,8 @@ IrcLine ParseIrcLine(const QString& text) {
             if (equals < 0)
                 line.tags.insert(tag.toString(), QString());
             else if (equals > 0)
-                line.tags.insert(tag.left(equals).toString(), UnescapeTagValue(tag.mid(equals + 1)));
+                line.tags.insert(tag.left(equals).toString(),
+                                 UnescapeTagValue(tag.mid(equals + 1)));
         }
     }
     if (pos < view.size() && view[pos] == ':') {

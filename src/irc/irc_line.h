@@ -15,7 +15,9 @@ struct IrcPrefix {
 
     bool isEmpty() const { return nick.isEmpty() && user.isEmpty() && host.isEmpty(); }
     // "user@host", as the engine stores a user's address; empty for a server.
-    QString address() const { return user.isEmpty() && host.isEmpty() ? QString() : user + '@' + host; }
+    QString address() const {
+        return user.isEmpty() && host.isEmpty() ? QString() : user + '@' + host;
+    }
 };
 
 // One line from the server split the IRC way (RFC 1459 with IRCv3 message tags):
@@ -25,7 +27,7 @@ struct IrcLine {
     QString raw;                  // the decoded line without its line end
     QMap<QString, QString> tags;  // IRCv3 tags, values unescaped; a tag without value maps to ""
     IrcPrefix prefix;
-    QString command;    // upper case, or the three digits of a numeric reply
+    QString command;  // upper case, or the three digits of a numeric reply
     QStringList params;
 
     // The line had a command; a line of blanks, or only tags or a prefix, has none.

@@ -38,7 +38,8 @@ QStringList SplitUtf8(const QString& text, int maxBytes) {
         }
         // Break at the last blank of the second half, else between two characters.
         qsizetype blank = end;
-        while (blank > start + (end - start) / 2 && chars[blank] != ' ') --blank;
+        while (blank > start + (end - start) / 2 && chars[blank] != ' ')
+            --blank;
         const bool atBlank = chars[blank] == ' ' && blank > start;
         pieces << piece(start, atBlank ? blank : end);
         start = atBlank ? blank + 1 : end;
@@ -58,7 +59,8 @@ QString OneLine(const QString& text) {
 
 QByteArray WireLine(const QString& line, int maxBytes) {
     qsizetype end = 0;
-    while (end < line.size() && line[end] != '\r' && line[end] != '\n') ++end;
+    while (end < line.size() && line[end] != '\r' && line[end] != '\n')
+        ++end;
     QString kept = line.left(end);
     kept.remove(QChar(0));
     return FitUtf8(kept, maxBytes).toUtf8();
