@@ -206,10 +206,9 @@ void IrcClient::onLinkUp() {
     connectTimer_.stop();
     state_ = State::Registering;
     keepaliveTimer_.start(timings_.idleBeforePingMs);
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     emit connected();
-    if (!alive || generation != linkGeneration_) return;
+    if (!link.holds()) return;
     if (!settings_.serverPassword.isEmpty())
         enqueue("PASS :" + OneLine(settings_.serverPassword), false);
     capNegotiating_ = true;
@@ -264,8 +263,7 @@ void IrcClient::onReadyRead() {
         socket_->readAll();
         return;
     }
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     inBuffer_ += socket_->readAll();
     qsizetype start = 0;
     for (;;) {
@@ -281,7 +279,7 @@ void IrcClient::onReadyRead() {
         start += length + (end == inBuffer_.cend() ? 0 : 1);
         if (bytes.isEmpty()) continue;
         handleLine(DecodeIrcText(bytes));
-        if (!alive || generation != linkGeneration_ || state_ == State::Closing) return;
+        if (!link.holds() || state_ == State::Closing) return;
     }
     inBuffer_.remove(0, start);
 }
@@ -290,70 +288,31 @@ void IrcClient::handleLine(const QString& text) {
     awaitingPong_ = false;
     if (acceptsLines()) keepaliveTimer_.start(timings_.idleBeforePingMs);
     const IrcLine line = ParseIrcLine(text);
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     emit received(line);
-    if (!alive || generation != linkGeneration_ || !line.isValid()) return;
+    if (!link.holds() || !line.isValid()) return;
     dispatch(line);
 }
 
 void IrcClient::dispatch(const IrcLine& line) {
+    using Handler = void (IrcClient::*)(const IrcLine&);
+    static const QHash<QString, Handler> handlers = {
+        {"PING", &IrcClient::handlePing},     {"PRIVMSG", &IrcClient::handlePrivmsg},
+        {"NOTICE", &IrcClient::handleNotice}, {"JOIN", &IrcClient::handleJoin},
+        {"PART", &IrcClient::handlePart},     {"KICK", &IrcClient::handleKick},
+        {"NICK", &IrcClient::handleNick},     {"QUIT", &IrcClient::handleQuit},
+        {"INVITE", &IrcClient::handleInvite}, {"MODE", &IrcClient::handleMode},
+        {"CAP", &IrcClient::handleCap},       {"AUTHENTICATE", &IrcClient::handleAuthenticate},
+        {"ERROR", &IrcClient::handleError},
+    };
     learnOwnMask(line.prefix);
-    const QString& command = line.command;
-    const QString& nick = line.prefix.nick;
     const int numeric = line.numeric();
     if (numeric >= 0) {
         handleNumeric(line, numeric);
-    } else if (command == "PING") {
-        const QString token = line.params.isEmpty() ? QString() : line.params.last();
-        enqueueUrgent(line.params.isEmpty() ? QStringLiteral("PONG") : "PONG :" + token);
-        emit pingPong(token);
-    } else if (command == "PRIVMSG") {
-        handlePrivmsg(line);
-    } else if (command == "NOTICE") {
-        handleNotice(line);
-    } else if (command == "JOIN") {
-        handleJoin(line);
-    } else if (command == "PART") {
-        const QString channel = line.param(0);
-        if (!isMe(nick)) {
-            emit userParted(nick, line.prefix.address(), channel, line.param(1));
-            return;
-        }
-        channels_.remove(features_.fold(channel));
-        emit parted(channel);
-    } else if (command == "KICK") {
-        const QString channel = line.param(0);
-        const quint64 generation = linkGeneration_;
-        QPointer<IrcClient> alive(this);
-        for (const QString& victim : line.param(1).split(',', Qt::SkipEmptyParts)) {
-            if (isMe(victim)) {
-                channels_.remove(features_.fold(channel));
-                emit kicked(nick, channel, line.param(2));
-            } else {
-                emit userKicked(channel, victim, nick, line.param(2));
-            }
-            if (!alive || generation != linkGeneration_) return;
-        }
-    } else if (command == "NICK") {
-        handleNick(line);
-    } else if (command == "QUIT") {
-        const bool freesOurNick = features_.sameName(nick, wantedNick_) && !isMe(wantedNick_);
-        const quint64 generation = linkGeneration_;
-        QPointer<IrcClient> alive(this);
-        emit userQuit(nick, line.prefix.address(), line.param(0));
-        if (alive && generation == linkGeneration_ && freesOurNick) regainNick();
-    } else if (command == "INVITE") {
-        if (isMe(line.param(0))) emit invited(nick, line.prefix.address(), line.param(1));
-    } else if (command == "MODE") {
-        handleMode(line);
-    } else if (command == "CAP") {
-        handleCap(line);
-    } else if (command == "AUTHENTICATE") {
-        handleAuthenticate(line);
-    } else if (command == "ERROR") {
-        if (state_ != State::Closing) closeReason_ = line.param(0);
+        return;
     }
+    const Handler handler = handlers.value(line.command);
+    if (handler) (this->*handler)(line);
 }
 
 void IrcClient::learnOwnMask(const IrcPrefix& prefix) {
@@ -427,9 +386,9 @@ void IrcClient::handleWelcome(const IrcLine& line) {
         queue_.append(held);
     heldUntilRegistered_.clear();
     updateRegainTimer();
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     pumpQueue();
-    if (alive && state_ == State::Registered) emit registered(currentNick_);
+    if (link.holds() && state_ == State::Registered) emit registered(currentNick_);
 }
 
 void IrcClient::handleNickRefused(const IrcLine& line, int numeric) {
@@ -461,10 +420,9 @@ void IrcClient::handleNick(const IrcLine& line) {
         return;
     }
     const bool freesOurNick = features_.sameName(oldNick, wantedNick_) && !isMe(wantedNick_);
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     emit nickChanged(oldNick, newNick);
-    if (alive && generation == linkGeneration_ && freesOurNick) regainNick();
+    if (link.holds() && freesOurNick) regainNick();
 }
 
 void IrcClient::changeNick(const QString& nick) {
@@ -495,6 +453,53 @@ void IrcClient::setAccount(const QString& account) {
 }
 
 // ---- what the server tells ----
+
+void IrcClient::handlePing(const IrcLine& line) {
+    const QString token = line.params.isEmpty() ? QString() : line.params.last();
+    enqueueUrgent(line.params.isEmpty() ? QStringLiteral("PONG") : "PONG :" + token);
+    emit pingPong(token);
+}
+
+void IrcClient::handleError(const IrcLine& line) {
+    // When we close the link ourselves, our own reason stands.
+    if (state_ != State::Closing) closeReason_ = line.param(0);
+}
+
+void IrcClient::handlePart(const IrcLine& line) {
+    const QString channel = line.param(0);
+    if (!isMe(line.prefix.nick)) {
+        emit userParted(line.prefix.nick, line.prefix.address(), channel, line.param(1));
+        return;
+    }
+    channels_.remove(features_.fold(channel));
+    emit parted(channel);
+}
+
+void IrcClient::handleKick(const IrcLine& line) {
+    const QString channel = line.param(0);
+    const SameLink link = sameLink();
+    for (const QString& victim : line.param(1).split(',', Qt::SkipEmptyParts)) {
+        if (isMe(victim)) {
+            channels_.remove(features_.fold(channel));
+            emit kicked(line.prefix.nick, channel, line.param(2));
+        } else {
+            emit userKicked(channel, victim, line.prefix.nick, line.param(2));
+        }
+        if (!link.holds()) return;
+    }
+}
+
+void IrcClient::handleQuit(const IrcLine& line) {
+    const bool freesOurNick =
+        features_.sameName(line.prefix.nick, wantedNick_) && !isMe(wantedNick_);
+    const SameLink link = sameLink();
+    emit userQuit(line.prefix.nick, line.prefix.address(), line.param(0));
+    if (link.holds() && freesOurNick) regainNick();
+}
+
+void IrcClient::handleInvite(const IrcLine& line) {
+    if (isMe(line.param(0))) emit invited(line.prefix.nick, line.prefix.address(), line.param(1));
+}
 
 void IrcClient::handlePrivmsg(const IrcLine& line) {
     if (line.params.size() < 2) return;
@@ -542,10 +547,9 @@ void IrcClient::handleNotice(const IrcLine& line) {
         else if (text.contains("Password accepted", Qt::CaseInsensitive))
             identifiedNow = true;
     }
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     emit notice(line.prefix.nick, line.prefix.address(), text, line.param(0));
-    if (alive && generation == linkGeneration_ && identifiedNow) setAccount(currentNick_);
+    if (link.holds() && identifiedNow) setAccount(currentNick_);
 }
 
 void IrcClient::handleJoin(const IrcLine& line) {
@@ -662,11 +666,10 @@ void IrcClient::enqueueUrgent(const QString& line) {
 
 void IrcClient::pumpQueue() {
     if (!acceptsLines()) return;
-    const quint64 generation = linkGeneration_;
-    QPointer<IrcClient> alive(this);
+    const SameLink link = sameLink();
     for (const QByteArray& line : queue_.takeDue(clock_.elapsed())) {
         writeLine(line);
-        if (!alive || generation != linkGeneration_ || !acceptsLines()) return;
+        if (!link.holds() || !acceptsLines()) return;
     }
     const qint64 wait = queue_.msUntilNext(clock_.elapsed());
     if (wait < 0)

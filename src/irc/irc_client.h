@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -141,6 +142,15 @@ class IrcClient : public QObject {
 
   private:
     enum class State { Offline, Connecting, Registering, Registered, Closing };
+
+    // Whether the link a handler began on is still there after it raised a signal: a receiver
+    // may close it, open another, or delete the client.
+    struct SameLink {
+        QPointer<const IrcClient> client;
+        quint64 generation;
+        bool holds() const { return client && client->linkGeneration_ == generation; }
+    };
+    SameLink sameLink() const { return {this, linkGeneration_}; }
     enum class Sasl { Unused, Requested, Authenticating, Done };
 
     void onLinkUp();
@@ -149,12 +159,19 @@ class IrcClient : public QObject {
     void dispatch(const IrcLine& line);
     void closeLink(const QString& reason);
 
+    // One handler a command; each may raise signals, after which the link may be gone.
     void handleCap(const IrcLine& line);
     void handleAuthenticate(const IrcLine& line);
+    void handlePing(const IrcLine& line);
+    void handleError(const IrcLine& line);
     void handlePrivmsg(const IrcLine& line);
     void handleNotice(const IrcLine& line);
     void handleJoin(const IrcLine& line);
+    void handlePart(const IrcLine& line);
+    void handleKick(const IrcLine& line);
     void handleNick(const IrcLine& line);
+    void handleQuit(const IrcLine& line);
+    void handleInvite(const IrcLine& line);
     void handleMode(const IrcLine& line);
     void handleNumeric(const IrcLine& line, int numeric);
     void handleWelcome(const IrcLine& line);

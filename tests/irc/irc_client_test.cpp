@@ -8,27 +8,40 @@
 
 namespace {
 
-// The client against a server the test scripts line by line.
-class ScriptedLink : public ::testing::Test {
-  protected:
-    ScriptedLink() : events(client) { client.setTimings(QuickTimings()); }
+// The quick intervals, with lines governed to one every `intervalMs`.
+IrcTimings OneLineEvery(int intervalMs) {
+    IrcTimings timings = QuickTimings();
+    timings.sendBurstLines = 1;
+    timings.sendIntervalMs = intervalMs;
+    return timings;
+}
 
-    // Connects with `settings` (or as "bot"), and answers the registration up to 001.
-    void registerAs(IrcConnectSettings settings = {}, const QString& mask = "~user@127.0.0.1") {
-        if (settings.nick.isEmpty()) settings = LocalSettings(server.port(), "bot");
+// A client and a scripted server of their own, for cases that each need a fresh registration.
+struct FreshLink {
+    FreshLink() { client.setTimings(QuickTimings()); }
+    // Connects with `settings` and waits for the client's USER line.
+    bool start(IrcConnectSettings settings) {
         settings.port = server.port();
         client.connectToServer(settings);
-        ASSERT_TRUE(server.accept());
+        return server.accept() && !server.waitForLine("USER ").isEmpty();
+    }
+    ScriptedServer server;
+    IrcClient client;
+    ClientEvents events{client};
+};
+
+// The client against a server the test scripts line by line.
+class ScriptedLink : public ::testing::Test, protected FreshLink {
+  protected:
+    // Connects with `settings` (or as "bot"), and answers the registration up to 001.
+    void registerAs(IrcConnectSettings settings = {}, const QString& mask = "~user@127.0.0.1") {
+        if (settings.nick.isEmpty()) settings = LocalSettings(0, "bot");
+        ASSERT_TRUE(start(settings));
         ASSERT_TRUE(server.welcome(settings.nick, mask));
         ASSERT_TRUE(events.waitFor("registered " + settings.nick));
     }
     // Connects and stops after the client's USER line, before any answer.
-    void connectOnly(IrcConnectSettings settings) {
-        settings.port = server.port();
-        client.connectToServer(settings);
-        ASSERT_TRUE(server.accept());
-        ASSERT_FALSE(server.waitForLine("USER ").isEmpty());
-    }
+    void connectOnly(const IrcConnectSettings& settings) { ASSERT_TRUE(start(settings)); }
     // Sends a line and waits until the client has read it.
     void serverSays(const QString& line) {
         const qsizetype before = received;
@@ -38,9 +51,6 @@ class ScriptedLink : public ::testing::Test {
     // The lines the client sent from index `from` on, in order.
     QStringList sentFrom(qsizetype from) const { return server.lines.mid(from); }
 
-    ScriptedServer server;
-    IrcClient client;
-    ClientEvents events;
     qsizetype received = 0;
 
   private:
@@ -58,21 +68,17 @@ TEST_F(ScriptedLink, RegistersWithCapNickAndUserAndNeverSendsTheNickServPassword
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.serverPassword);
-        ScriptedServer fresh;
-        IrcClient other;
-        ClientEvents seen(other);
-        IrcConnectSettings settings = LocalSettings(fresh.port(), "bot");
+        FreshLink link;
+        IrcConnectSettings settings = LocalSettings(0, "bot");
         settings.nickServPassword = "nickserv-secret";
         settings.serverPassword = c.serverPassword;
-        other.connectToServer(settings);
-        ASSERT_TRUE(fresh.accept());
-        ASSERT_FALSE(fresh.waitForLine("USER ").isEmpty());
-        EXPECT_EQ(fresh.lines, c.firstLines);
-        fresh.send(":irc.test CAP * LS :multi-prefix");
-        EXPECT_FALSE(fresh.waitForLine("CAP END").isEmpty());
-        EXPECT_FALSE(fresh.lines.join('\n').contains("nickserv-secret"));
-        EXPECT_FALSE(seen.sent.join('\n').contains("letmein"));
-        EXPECT_EQ(seen.events.value(0), "connected");
+        ASSERT_TRUE(link.start(settings));
+        EXPECT_EQ(link.server.lines, c.firstLines);
+        link.server.send(":irc.test CAP * LS :multi-prefix");
+        EXPECT_FALSE(link.server.waitForLine("CAP END").isEmpty());
+        EXPECT_FALSE(link.server.lines.join('\n').contains("nickserv-secret"));
+        EXPECT_FALSE(link.events.sent.join('\n').contains("letmein"));
+        EXPECT_EQ(link.events.events.value(0), "connected");
     }
 }
 
@@ -103,38 +109,34 @@ TEST_F(ScriptedLink, SaslPlainWhenTheServerOffersIt) {
     } cases[] = {{11, 1}, {295, 2}, {600, 3}};  // 300 bytes make exactly 400 characters
     for (const auto& c : cases) {
         SCOPED_TRACE(c.passwordLength);
-        ScriptedServer fresh;
-        IrcClient other;
-        ClientEvents seen(other);
-        IrcConnectSettings settings = LocalSettings(fresh.port(), "bot");
+        FreshLink link;
+        IrcConnectSettings settings = LocalSettings(0, "bot");
         settings.nickServPassword = QString(c.passwordLength, 'p');
-        other.connectToServer(settings);
-        ASSERT_TRUE(fresh.accept());
-        ASSERT_FALSE(fresh.waitForLine("USER ").isEmpty());
-        fresh.send(":irc.test CAP * LS * :multi-prefix inspircd.org/poison");
-        fresh.send(":irc.test CAP * LS :sasl=EXTERNAL,PLAIN ");
-        ASSERT_FALSE(fresh.waitForLine("CAP REQ :sasl").isEmpty());
-        fresh.send(":irc.test CAP * ACK :sasl");
-        ASSERT_FALSE(fresh.waitForLine("AUTHENTICATE PLAIN").isEmpty());
-        const qsizetype from = fresh.lines.size();
-        fresh.send("AUTHENTICATE +");
+        ASSERT_TRUE(link.start(settings));
+        link.server.send(":irc.test CAP * LS * :multi-prefix inspircd.org/poison");
+        link.server.send(":irc.test CAP * LS :sasl=EXTERNAL,PLAIN ");
+        ASSERT_FALSE(link.server.waitForLine("CAP REQ :sasl").isEmpty());
+        link.server.send(":irc.test CAP * ACK :sasl");
+        ASSERT_FALSE(link.server.waitForLine("AUTHENTICATE PLAIN").isEmpty());
+        const qsizetype from = link.server.lines.size();
+        link.server.send("AUTHENTICATE +");
         const QStringList expected = SaslLines(settings.nickServPassword);
         ASSERT_EQ(expected.size(), c.authenticateLines);
-        ASSERT_TRUE(WaitUntil([&] { return fresh.lines.size() >= from + expected.size(); }));
-        EXPECT_EQ(fresh.lines.mid(from), expected);
-        fresh.send(":irc.test 900 bot bot!u@h bot :You are now logged in as bot");
-        fresh.send(":irc.test 903 bot :SASL authentication successful");
-        EXPECT_FALSE(fresh.waitForLine("CAP END").isEmpty());
-        EXPECT_TRUE(seen.waitFor("identified bot"));
-        EXPECT_TRUE(seen.sent.contains("AUTHENTICATE ****"));
-        EXPECT_FALSE(seen.sent.join('\n').contains(expected.first().mid(13)));
-        fresh.send(":irc.test 001 bot :Welcome");
-        fresh.send(
+        ASSERT_TRUE(WaitUntil([&] { return link.server.lines.size() >= from + expected.size(); }));
+        EXPECT_EQ(link.server.lines.mid(from), expected);
+        link.server.send(":irc.test 900 bot bot!u@h bot :You are now logged in as bot");
+        link.server.send(":irc.test 903 bot :SASL authentication successful");
+        EXPECT_FALSE(link.server.waitForLine("CAP END").isEmpty());
+        EXPECT_TRUE(link.events.waitFor("identified bot"));
+        EXPECT_TRUE(link.events.sent.contains("AUTHENTICATE ****"));
+        EXPECT_FALSE(link.events.sent.join('\n').contains(expected.first().mid(13)));
+        link.server.send(":irc.test 001 bot :Welcome");
+        link.server.send(
             ":NickServ!services@services.test NOTICE bot :This nickname is registered and "
             "protected.");
-        fresh.send("PING :after");
-        ASSERT_FALSE(fresh.waitForLine("PONG :after").isEmpty());
-        EXPECT_TRUE(fresh.waitForLine("PRIVMSG NickServ", 100).isEmpty());
+        link.server.send("PING :after");
+        ASSERT_FALSE(link.server.waitForLine("PONG :after").isEmpty());
+        EXPECT_TRUE(link.server.waitForLine("PRIVMSG NickServ", 100).isEmpty());
     }
 }
 
@@ -151,38 +153,32 @@ TEST_F(ScriptedLink, NoSaslUnlessOfferedWithPlainAndWantedWithAPassword) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offered);
-        ScriptedServer fresh;
-        IrcClient other;
-        IrcConnectSettings settings = LocalSettings(fresh.port(), "bot");
+        FreshLink link;
+        IrcConnectSettings settings = LocalSettings(0, "bot");
         settings.sasl = c.sasl;
         settings.nickServPassword = c.password;
-        other.connectToServer(settings);
-        ASSERT_TRUE(fresh.accept());
-        ASSERT_FALSE(fresh.waitForLine("USER ").isEmpty());
-        fresh.send(QString(":irc.test CAP * LS :") + c.offered);
-        ASSERT_FALSE(fresh.waitForLine("CAP ", 5000, 1).isEmpty());
-        EXPECT_EQ(fresh.lines.last(), c.answer);
+        ASSERT_TRUE(link.start(settings));
+        link.server.send(QString(":irc.test CAP * LS :") + c.offered);
+        ASSERT_FALSE(link.server.waitForLine("CAP ", 5000, 1).isEmpty());
+        EXPECT_EQ(link.server.lines.last(), c.answer);
     }
 }
 
 TEST_F(ScriptedLink, RefusedOrFailedSaslEndsTheNegotiation) {
     for (const char* refusal : {":irc.test CAP * NAK :sasl", ":irc.test 904 bot :SASL failed"}) {
         SCOPED_TRACE(refusal);
-        ScriptedServer fresh;
-        IrcClient other;
-        IrcConnectSettings settings = LocalSettings(fresh.port(), "bot");
+        FreshLink link;
+        IrcConnectSettings settings = LocalSettings(0, "bot");
         settings.nickServPassword = "pw";
-        other.connectToServer(settings);
-        ASSERT_TRUE(fresh.accept());
-        ASSERT_FALSE(fresh.waitForLine("USER ").isEmpty());
-        fresh.send(":irc.test CAP * LS :sasl");
-        ASSERT_FALSE(fresh.waitForLine("CAP REQ").isEmpty());
+        ASSERT_TRUE(link.start(settings));
+        link.server.send(":irc.test CAP * LS :sasl");
+        ASSERT_FALSE(link.server.waitForLine("CAP REQ").isEmpty());
         if (QByteArray(refusal).contains("904")) {
-            fresh.send(":irc.test CAP * ACK :sasl");
-            ASSERT_FALSE(fresh.waitForLine("AUTHENTICATE PLAIN").isEmpty());
+            link.server.send(":irc.test CAP * ACK :sasl");
+            ASSERT_FALSE(link.server.waitForLine("AUTHENTICATE PLAIN").isEmpty());
         }
-        fresh.send(refusal);
-        EXPECT_FALSE(fresh.waitForLine("CAP END").isEmpty());
+        link.server.send(refusal);
+        EXPECT_FALSE(link.server.waitForLine("CAP END").isEmpty());
     }
 }
 
@@ -260,11 +256,9 @@ TEST_F(ScriptedLink, TakesTheConfiguredNickBackWhenItFrees) {
 }
 
 TEST_F(ScriptedLink, PingIsAnsweredAheadOfWaitingLines) {
-    IrcTimings governed = QuickTimings();
-    governed.sendBurstLines = 1;
-    governed.sendIntervalMs = 1000;
-    client.setTimings(governed);
     registerAs();
+    // One line a second from now on, so that the lines below wait.
+    client.setTimings(OneLineEvery(1000));
     client.sendPrivmsg("#qivo", "one");
     client.sendPrivmsg("#qivo", "two");
     client.sendPrivmsg("#qivo", "three");
@@ -516,10 +510,7 @@ TEST_F(ScriptedLink, EveryWayOfLosingTheLinkIsReported) {
     ASSERT_TRUE(third.welcome());
     ASSERT_TRUE(WaitUntil([&] { return client.isRegistered(); }));
     // One line a minute from now on: the second line waits, and quitting drops it.
-    IrcTimings slow = QuickTimings();
-    slow.sendBurstLines = 1;
-    slow.sendIntervalMs = 60000;
-    client.setTimings(slow);
+    client.setTimings(OneLineEvery(60000));
     client.sendPrivmsg("#qivo", "sent line");
     client.sendPrivmsg("#qivo", "waiting line");
     client.quit("Bye\r\nnow");

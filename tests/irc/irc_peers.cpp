@@ -16,7 +16,7 @@ bool WaitUntil(const std::function<bool()>& done, int ms) {
 void LinePeer::attach(QTcpSocket* socket) {
     socket_ = socket;
     connect(socket_, &QTcpSocket::readyRead, this, &LinePeer::read);
-    read();  // what came before we listened
+    if (socket_->isOpen()) read();  // what came before we listened
 }
 
 void LinePeer::read() {
