@@ -112,7 +112,9 @@ int main(int argc, char** argv) {
         return taken == HomeLock::Outcome::InUse ? 2 : 1;
     }
     if (!headless) return RunGui(home);
-    if (!options.headless) WriteStdout("No display found: running headless.");
+    // Asked for or not, a script sees the same first line.
+    WriteStdout(
+        "Running headless: console lines go to stdout, the owner's phrases come from stdin.");
     StdoutConsole console;
     StdoutAdditionalConsole additional;
     TerminalNotifications notifications;

@@ -34,8 +34,10 @@ void Run(const Stage& stage, Engine& engine) {
     if (!lcCycle().isDebugEnabled()) return stage.call(engine);
     const QString before = engine.state.request.WorkPhrase;
     stage.call(engine);
-    qCDebug(lcCycle).noquote() << stage.name() << "|" << before << "->"
-                               << engine.state.request.WorkPhrase;
+    // Quoted, since the stages pad and squeeze blanks.
+    qCDebug(lcCycle).noquote() << stage.name()
+                               << ": \"" + before + "\" -> \"" + engine.state.request.WorkPhrase +
+                                      "\"";
 }
 
 Stage::Body NotBuiltYet(const QString& name) {
