@@ -35,9 +35,8 @@ void Run(const Stage& stage, Engine& engine) {
     const QString before = engine.state.request.WorkPhrase;
     stage.call(engine);
     // Quoted, since the stages pad and squeeze blanks.
-    qCDebug(lcCycle).noquote() << stage.name()
-                               << ": \"" + before + "\" -> \"" + engine.state.request.WorkPhrase +
-                                      "\"";
+    qCDebug(lcCycle).noquote() << QString::fromLatin1(stage.name()) + ": \"" + before + "\" -> \"" +
+                                      engine.state.request.WorkPhrase + '"';
 }
 
 Stage::Body NotBuiltYet(const QString& name) {
