@@ -4,14 +4,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    QStringDecoder baltic("windows-1257");
-    return baltic.isValid() ? QString(baltic.decode(bytes)) : QString::fromLatin1(bytes);
-}
-
 QStringList ReadTextLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brain/text_decoding.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,9 +12,8 @@ class TextFileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Text files are UTF-8; a file that is not valid UTF-8 comes from the Windows-era program and is
-// read as Windows-1257. Line ends "\n" and "\r\n" both end a line.
-QString DecodeText(const QByteArray& bytes);
+// Text files are read with DecodeText (UTF-8, or Windows-1257 for a file of the Windows-era
+// program). Line ends "\n" and "\r\n" both end a line.
 // Throws TextFileError when the file cannot be opened.
 QStringList ReadTextLines(const QString& path);
 // Writes the lines, each ended by "\n", replacing the file. Throws TextFileError.

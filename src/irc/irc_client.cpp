@@ -1,5 +1,6 @@
 #include "irc_client.h"
 
+#include "brain/text_decoding.h"
 #include "irc_wire.h"
 
 #include <QPointer>
@@ -278,7 +279,7 @@ void IrcClient::onReadyRead() {
         const QByteArray bytes = inBuffer_.mid(start, length);
         start += length + (end == inBuffer_.cend() ? 0 : 1);
         if (bytes.isEmpty()) continue;
-        handleLine(DecodeIrcText(bytes));
+        handleLine(DecodeText(bytes));
         if (!link.holds() || state_ == State::Closing) return;
     }
     inBuffer_.remove(0, start);

@@ -1,6 +1,6 @@
 #include "irc_config.h"
 
-#include "irc_line.h"
+#include "brain/text_decoding.h"
 
 #include <QFile>
 
@@ -30,7 +30,7 @@ IrcConfig LoadIrcConfig(const QString& path) {
                                  .arg(path, file.errorString())
                                  .toStdString());
     bool inSection = false;
-    for (const QString& rawLine : DecodeIrcText(file.readAll()).split('\n')) {
+    for (const QString& rawLine : DecodeText(file.readAll()).split('\n')) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) continue;
         if (line.startsWith('[')) {

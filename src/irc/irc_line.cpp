@@ -1,7 +1,5 @@
 #include "irc_line.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 // IRCv3 tag values escape ";", blank, "\", CR and LF; an unknown escape stands for its letter
@@ -104,12 +102,4 @@ IrcLine ParseIrcLine(const QString& text) {
         line.params << NextWord(view, pos).toString();
     }
     return line;
-}
-
-QString DecodeIrcText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    QStringDecoder baltic("windows-1257");
-    return baltic.isValid() ? QString(baltic.decode(bytes)) : QString::fromLatin1(bytes);
 }

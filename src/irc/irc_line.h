@@ -44,6 +44,3 @@ IrcPrefix ParseIrcPrefix(QStringView source);
 
 // Splits a line (without its line end). Never fails: whatever cannot be read stays out.
 IrcLine ParseIrcLine(const QString& line);
-
-// The text of a received line: UTF-8, or Windows-1257 when the bytes are not valid UTF-8.
-QString DecodeIrcText(const QByteArray& bytes);

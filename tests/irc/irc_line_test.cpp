@@ -1,4 +1,6 @@
 #include "irc/irc_line.h"
+
+#include "brain/text_decoding.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +113,7 @@ TEST(IrcLineDecoding, Utf8StaysAndOtherBytesAreWindows1257) {
     };
     for (const auto& [bytes, text] : cases) {
         SCOPED_TRACE(bytes.toStdString());
-        EXPECT_EQ(DecodeIrcText(bytes), text);
+        EXPECT_EQ(DecodeText(bytes), text);
     }
 }
 
@@ -128,7 +130,7 @@ TEST(IrcLineFuzz, AnyBytesParseWithoutHarm) {
         for (int i = 0; i < length; ++i)
             bytes += random.bounded(3) == 0 ? pieces[random.bounded(pieces.size())]
                                             : QByteArray(1, char(random.bounded(256)));
-        const IrcLine line = ParseIrcLine(DecodeIrcText(bytes));
+        const IrcLine line = ParseIrcLine(DecodeText(bytes));
         if (!line.isValid()) continue;
         EXPECT_FALSE(line.command.contains(' '));
         for (qsizetype i = 0; i + 1 < line.params.size(); ++i)
