@@ -34,3 +34,17 @@ void ResumeAfterBrain(Engine& engine) {
     if (!queue.isEmpty()) engine.NLPtimer.start();
     emit engine.brainBack();
 }
+
+bool RunTimerWork(Engine& engine, const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const DbConnectionLost& lost) {
+        ReportBrainLost(engine, lost);
+        return false;
+    } catch (const std::exception& error) {
+        engine.out.console->setColour(ConsoleColour::Lime);
+        ConsoleLine(engine,
+                    QStringLiteral("A.I. > Error: %1").arg(QString::fromUtf8(error.what())));
+    }
+    return true;
+}

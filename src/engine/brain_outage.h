@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class DbConnectionLost;
 class Engine;
 
@@ -13,3 +15,7 @@ void HoldInputForBrain(Engine& engine, const DbConnectionLost& lost);
 void ReportBrainLost(Engine& engine, const DbConnectionLost& lost);
 // The brain answers again: the waiting inputs move on.
 void ResumeAfterBrain(Engine& engine);
+
+// Runs the work of a timer tick. A failed statement ends the tick with a console line, never the
+// program; a lost brain server is reported as above and makes it return false.
+bool RunTimerWork(Engine& engine, const std::function<void()>& work);

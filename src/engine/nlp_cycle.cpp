@@ -28,7 +28,6 @@ Next UnderstandAndAnswer(Engine& e) {
 
     // Before the input is understood: who speaks, and whether it is a command.
     Run(st.ClassifyDaytime, e);
-    if (s.settings.allowLonelyTalking) Run(st.WatchUser, e);
     if (s.settings.processPublicMessages && r.TargetKind != TargetKind::Private)
         ConsoleLine(e, "A.I. > Processing public message..");
     PlayCue(e, "nlp.wav");
@@ -36,6 +35,8 @@ Next UnderstandAndAnswer(Engine& e) {
     if (o.VersionReplied) return Next::Log;
     Run(st.ResolvePrivilege, e);
     if (r.Privilege == Privilege::Ignored) return Next::Finish;
+    // Only after the privileges: a user the character ignores is never watched for silence.
+    if (s.settings.allowLonelyTalking) Run(st.WatchUser, e);
     if (s.settings.allowIrcCommands) {
         Run(st.DispatchChatCommand, e);
         if (o.CommandDone) {

@@ -13,8 +13,8 @@ class Engine;
 #define TALVANE_STAGES(X)                  \
     /* before the input is understood */   \
     X(ClassifyDaytime)                     \
-    X(WatchUser)                           \
     X(ResolvePrivilege)                    \
+    X(WatchUser)                           \
     X(DispatchChatCommand)                 \
     /* classification and normalisation */ \
     X(ClassifyInterface)                   \

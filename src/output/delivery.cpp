@@ -60,16 +60,7 @@ Delivery::Delivery(Engine& engine) : engine_(engine) {
 
 template <typename Work>
 void Delivery::guarded(Work work) {
-    try {
-        work();
-    } catch (const DbConnectionLost& lost) {
-        interrupted_ = true;
-        ReportBrainLost(engine_, lost);
-    } catch (const std::exception& error) {
-        engine_.out.console->setColour(ConsoleColour::Lime);
-        ConsoleLine(engine_,
-                    QStringLiteral("A.I. > Error: %1").arg(QString::fromUtf8(error.what())));
-    }
+    if (!RunTimerWork(engine_, work)) interrupted_ = true;
 }
 
 // A tick that met the lost connection left its timer off; the answers it was moving still wait.

@@ -20,6 +20,7 @@
 #include "normalise/tokenise.h"
 #include "output/delivery.h"
 #include "output/event_message.h"
+#include "output/lonely_talking.h"
 #include "output/prepare_delivery.h"
 #include "teach/key_events.h"
 #include "teach/response_erasing.h"
@@ -29,7 +30,7 @@
 
 #include <memory>
 
-void AssembleStages(Stages& stages, Delivery& delivery) {
+void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.ClassifyDaytime = ClassifyDaytime;
     stages.ClassifyInterface = ClassifyInterface;
     stages.DetectLinks = DetectLinks;
@@ -71,14 +72,13 @@ void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.StartDelivery = [&delivery](Engine&) { delivery.StartDelivery(); };
     stages.StopDelivery = [&delivery](Engine&) { delivery.StopDelivery(); };
     stages.DeliveryPending = [&delivery](const Engine&) { return delivery.pending(); };
+    stages.WatchUser = WatchUser;
+    stages.StopLonely = StopLonely;
+    stages.StartLonelyTimer = [&lonely](Engine&) { lonely.StartLonelyTimer(); };
+    stages.UnwatchUser = UnwatchUser;
 
     // Not built yet: each says so in a detailed console line and handles nothing.
-    for (Stage* stage : {&stages.DispatchChatCommand, &stages.WatchUser, &stages.StopLonely,
-                         &stages.StartLonelyTimer})
-        *stage = NotBuiltYet(stage->name());
-    stages.UnwatchUser = [unwatch = NotBuiltYet("UnwatchUser")](Engine& engine, const QString&) {
-        unwatch(engine);
-    };
+    stages.DispatchChatCommand = NotBuiltYet("DispatchChatCommand");
     // Until the services account is asked, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };
 }

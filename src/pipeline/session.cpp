@@ -45,7 +45,8 @@ bool Session::prepare() {
     db_ = std::make_unique<Query>(server_->config());
     engine_ = std::make_unique<Engine>(*db_, outside_, ProgramHome(home_));
     delivery_ = std::make_unique<Delivery>(*engine_);
-    AssembleStages(engine_->stages, *delivery_);
+    lonely_ = std::make_unique<LonelyTalking>(*engine_);
+    AssembleStages(engine_->stages, *delivery_, *lonely_);
     return true;
 }
 

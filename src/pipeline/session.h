@@ -6,6 +6,7 @@
 #include "dbadmin/startup_checks.h"
 #include "engine/engine.h"
 #include "output/delivery.h"
+#include "output/lonely_talking.h"
 
 #include <QObject>
 
@@ -48,6 +49,7 @@ class Session : public QObject {
     std::unique_ptr<Query> db_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<Delivery> delivery_;
+    std::unique_ptr<LonelyTalking> lonely_;
     std::unique_ptr<BrainRecovery> recovery_;
     std::unique_ptr<ConnectivityChecker> checker_;
     bool settingsLoaded_ = false;

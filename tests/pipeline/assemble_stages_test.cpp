@@ -11,9 +11,10 @@ TEST_F(EngineFixture, AssemblyFillsEveryStageSlot) {
 
 TEST_F(EngineFixture, AStageNotBuiltYetSaysSoInADetailedLine) {
     engine->state.settings.showDetailedConsoleLogTexts = true;
-    engine->state.settings.allowLonelyTalking = true;
+    engine->state.settings.allowIrcCommands = true;
     say("hello");
-    EXPECT_TRUE(fakes.console.lines.contains("A.I. > The stage WatchUser is not built yet."));
+    EXPECT_TRUE(
+        fakes.console.lines.contains("A.I. > The stage DispatchChatCommand is not built yet."));
     engine->state.settings.showDetailedConsoleLogTexts = false;
     fakes.console.lines.clear();
     say("hello again");

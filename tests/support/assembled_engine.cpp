@@ -8,7 +8,8 @@ AssembledEngine::AssembledEngine(Query& db, const Outside& outside) {
     SeedProgramHome(home.path(), QStringLiteral(TALVANE_SOURCE_DATA_DIR));
     engine = std::make_unique<Engine>(db, outside, ProgramHome(home.path()));
     delivery = std::make_unique<Delivery>(*engine);
-    AssembleStages(engine->stages, *delivery);
+    lonely = std::make_unique<LonelyTalking>(*engine);
+    AssembleStages(engine->stages, *delivery, *lonely);
     LoadSettings(engine->state.settings, engine->home.path("Main/Options.ini"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "output/delivery.h"
+#include "output/lonely_talking.h"
 
 #include <QTemporaryDir>
 
@@ -17,6 +18,7 @@ struct AssembledEngine {
     QTemporaryDir home;
     std::unique_ptr<Engine> engine;
     std::unique_ptr<Delivery> delivery;
+    std::unique_ptr<LonelyTalking> lonely;
 };
 
 // A channel message of `nick` that does not address the character.
