@@ -4,11 +4,15 @@
 #include <QProcess>
 
 RunResult RunHiddenAndWait(const QString& program, const QStringList& arguments,
-                           const QString& workingDirectory) {
+                           const QString& workingDirectory, const Redirection& files) {
     QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
     process.setWorkingDirectory(workingDirectory);
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardInputFile(files.input.isEmpty() ? QProcess::nullDevice() : files.input);
+    if (files.output.isEmpty()) {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    } else {
+        process.setStandardOutputFile(files.output, QIODevice::Truncate);
+    }
     RunResult result;
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
@@ -17,8 +21,13 @@ RunResult RunHiddenAndWait(const QString& program, const QStringList& arguments,
     });
     process.start(program, arguments);
     if (process.state() != QProcess::NotRunning) loop.exec();
+    // The loop returns early when the application quits; the program still gets to finish.
+    if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
     result.started = process.error() != QProcess::FailedToStart;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.output = QString::fromUtf8(process.readAll()).trimmed();
+    const QByteArray said =
+        files.output.isEmpty() ? process.readAll() : process.readAllStandardError();
+    result.output = QString::fromUtf8(said).trimmed();
+    if (!result.started && result.output.isEmpty()) result.output = process.errorString();
     return result;
 }
