@@ -3,6 +3,8 @@
 #include "brain/query.h"
 #include "engine/text_rules.h"
 
+#include <algorithm>
+
 namespace {
 
 void TimesTen(QString& text, std::initializer_list<Replacement> rules) {
@@ -116,6 +118,28 @@ QString MessageToRemove(const QString& typed) {
 
 QString StoredEventName(const QString& event, bool latvian) {
     return latvian ? event : event + "_en";
+}
+
+QString WithPlaceholder(const QString& text, const QString& placeholder, qsizetype& caret) {
+    const qsizetype at = std::clamp<qsizetype>(caret, 0, text.size());
+    const QString inserted = text.left(at) + ' ' + placeholder + ' ';
+    const QString tidied = Tidied(inserted + text.mid(at));
+    // What the tidying took away in front of the caret moves it left by as much.
+    caret = Tidied(inserted + 'x').size() - 1;
+    return tidied;
+}
+
+QStringList EventEditor::events() {
+    QStringList names;
+    db_.open("SELECT DISTINCT event_name FROM system_messages");
+    for (db_.first(); !db_.eof(); db_.next()) {
+        QString name = db_.field("event_name");
+        if (name.endsWith("_en")) name.chop(3);
+        names << name;
+    }
+    names.removeDuplicates();
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 QStringList EventEditor::messages(const QString& event) {

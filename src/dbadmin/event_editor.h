@@ -20,6 +20,10 @@ QString MessageToAdd(const QString& typed);
 // A message typed for removing, tidied the same way.
 QString MessageToRemove(const QString& typed);
 
+// The placeholder inserted at `caret` into `text` with a blank on each side, the blank runs then
+// closed up; `caret` moves behind the inserted placeholder.
+QString WithPlaceholder(const QString& text, const QString& placeholder, qsizetype& caret);
+
 // The name of an event's rows: the Latvian rows carry the name, the English ones "_en" after it.
 QString StoredEventName(const QString& event, bool latvian);
 
@@ -27,6 +31,8 @@ class EventEditor {
   public:
     EventEditor(Query& db, bool latvian) : db_(db), latvian_(latvian) {}
 
+    // The events that have messages, by name, sorted.
+    QStringList events();
     // The messages of the event in written form, in the order the brain returns them.
     QStringList messages(const QString& event);
     // The description of the message, empty when the brain has no such message.
