@@ -10,10 +10,13 @@
 #include "answer/phrase_rules.h"
 #include "answer/public_gate.h"
 #include "answer/repetition.h"
+#include "engine/engine.h"
 #include "engine/stages.h"
+#include "irc/irc_online.h"
 #include "irc/privileges.h"
 #include "normalise/classify.h"
 #include "normalise/converter.h"
+#include "normalise/letter_folding.h"
 #include "normalise/links.h"
 #include "normalise/nick_address.h"
 #include "normalise/smart_correction.h"
@@ -30,6 +33,9 @@
 #include <memory>
 
 void AssembleStages(Stages& stages, Delivery& delivery) {
+    stages.FoldLatvianInput = FoldLatvianInput;
+    stages.IsNickAddressed = IsNickAddressed;
+    stages.PrepareEventReply = PrepareEventReply;
     stages.ClassifyDaytime = ClassifyDaytime;
     stages.ClassifyInterface = ClassifyInterface;
     stages.DetectLinks = DetectLinks;
@@ -73,12 +79,19 @@ void AssembleStages(Stages& stages, Delivery& delivery) {
     stages.DeliveryPending = [&delivery](const Engine&) { return delivery.pending(); };
 
     // Not built yet: each says so in a detailed console line and handles nothing.
-    for (Stage* stage : {&stages.DispatchChatCommand, &stages.WatchUser, &stages.StopLonely,
-                         &stages.StartLonelyTimer})
+    for (Stage* stage : {&stages.ProtectionGate, &stages.CheckFlood, &stages.CheckSpam,
+                         &stages.CheckBadContent, &stages.DispatchChatCommand, &stages.WatchUser,
+                         &stages.StopLonely, &stages.StartLonelyTimer})
         *stage = NotBuiltYet(stage->name());
     stages.UnwatchUser = [unwatch = NotBuiltYet("UnwatchUser")](Engine& engine, const QString&) {
         unwatch(engine);
     };
-    // Until the services account is asked, the owner's status is given on the local console only.
+    // Without a connection to IRC, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };
+}
+
+void AssembleOnlineStages(Stages& stages, IrcOnline& online) {
+    stages.OwnerIdentityVerified = [&online](const Engine& engine) {
+        return online.OwnerIdentityVerified(engine.state.request.UserNick);
+    };
 }
