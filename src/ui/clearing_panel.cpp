@@ -137,7 +137,7 @@ void ClearingPanel::NewClearingKey() {
 
 void ClearingPanel::clear(const ClearingArea& area) {
     // The character leaves IRC even when the key turns out wrong.
-    if (engine_.out.irc->connected()) emit stopRequested();
+    if (engine_.out.irc->IsConnected()) emit stopRequested();
     Notifications& tell = *engine_.out.notifications;
     const Settings& s = engine_.state.settings;
     if (!ClearingKeyAccepted(keyField_->text(), key_, s.clearWithoutSecurityKey))
