@@ -1,7 +1,7 @@
 // talvane: the chat character with its console window, or headless for servers and scripts.
 
 #include "app/headless_outside.h"
-#include "app/quit_signals.h"
+#include "app/program_signals.h"
 #include "app/stdin_feeder.h"
 #include "engine/home_lock.h"
 #include "engine/program_home.h"
@@ -43,12 +43,24 @@ Options ParseOptions(const QStringList& arguments) {
     return Options{parser.isSet(headless), parser.value(home)};
 }
 
+// Leaves IRC with the quit message, then ends the event loop.
+void LeaveAndQuit(Session& session) {
+    session.online().Leave([] { QCoreApplication::quit(); });
+}
+
+// With "Automatic Q.I.V.O™ Startup" checked the program is a service: it goes online and stays
+// until SIGTERM or SIGINT, whether stdin ends or there is none; stdin lines still reach it as the
+// owner's phrases. Without it, the end of stdin ends the program.
 int RunHeadless(Session& session, QCoreApplication& app) {
     if (!session.prepare() || !session.start()) return 1;
+    const bool service = session.engine().state.settings.automaticStartup;
     StdinFeeder feeder(session.engine());
     int code = 0;
+    HandleProgramSignals([&] { LeaveAndQuit(session); },
+                         [&] { session.online().PauseArtificialIntelect(); });
     QObject::connect(&session, &Session::ready, &feeder, &StdinFeeder::start);
-    QObject::connect(&feeder, &StdinFeeder::finished, &app, &QCoreApplication::quit);
+    if (!service)
+        QObject::connect(&feeder, &StdinFeeder::finished, &app, [&] { LeaveAndQuit(session); });
     QObject::connect(&session, &Session::fatal, &app, [&] {
         code = 1;
         app.quit();
@@ -63,14 +75,26 @@ int RunGui(const QString& home) {
     AdditionalConsole additional;
     SystemClock clock;
     SystemRandom random;
-    NoIrc irc;
-    Session session(home, window.outside(&clock, &random, &irc, &additional));
+    Session session(home, window.outside(&clock, &random, &additional));
     if (!session.prepare()) return 1;
     window.show();
     if (!session.start()) return 1;
     additional.attach(session.engine());
     QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
                      &AdditionalConsole::showWindow);
+    IrcOnline& online = session.online();
+    QObject::connect(&window, &MainConsole::startRequested, &online,
+                     &IrcOnline::StartArtificialIntelect);
+    QObject::connect(&window, &MainConsole::pauseRequested, &online,
+                     &IrcOnline::PauseArtificialIntelect);
+    QObject::connect(&window, &MainConsole::stopRequested, &online,
+                     &IrcOnline::StopArtificialIntelect);
+    QObject::connect(&online, &IrcOnline::controlsChanged, &window,
+                     &MainConsole::showOnlineControls);
+    // Closing the console first leaves IRC.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &MainConsole::closing, qApp, [&] { LeaveAndQuit(session); });
+    HandleProgramSignals([&] { LeaveAndQuit(session); }, [&] { online.PauseArtificialIntelect(); });
     int code = 0;
     QObject::connect(&session, &Session::fatal, qApp, [&] {
         code = 1;
@@ -104,7 +128,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("Q.I.V.O™");
     QCoreApplication::setApplicationVersion(TALVANE_VERSION);
     const Options options = ParseOptions(arguments);
-    QuitOnTerminationSignals();
+    HandleProgramSignals([] { QCoreApplication::quit(); }, [] {});
     const QString home = ResolveHomeFolder(options.home);
     HomeLock lock(home);
     if (const HomeLock::Outcome taken = lock.take(); taken != HomeLock::Outcome::Taken) {
@@ -119,10 +143,9 @@ int main(int argc, char** argv) {
     StdoutAdditionalConsole additional;
     TerminalNotifications notifications;
     SilentSounds sounds;
-    NoIrc irc;
     SystemClock clock;
     SystemRandom random;
-    Session session(home,
-                    Outside{&console, &additional, &notifications, &sounds, &irc, &clock, &random});
+    Session session(
+        home, Outside{&console, &additional, &notifications, &sounds, nullptr, &clock, &random});
     return RunHeadless(session, *app);
 }

@@ -4,6 +4,7 @@
 #include "engine/input_queue.h"
 #include "engine/text_files.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 #include <cerrno>
 #include <utility>
@@ -14,6 +15,8 @@ StdinFeeder::StdinFeeder(Engine& engine) : engine_(engine) {
 }
 
 void StdinFeeder::start() {
+    // A program started without any stdin (closed, not even /dev/null) has nothing to read.
+    if (::fcntl(STDIN_FILENO, F_GETFD) == -1) return endOfInput();
     notifier_ = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &StdinFeeder::readAvailable);
 }

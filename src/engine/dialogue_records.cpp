@@ -31,6 +31,6 @@ void TrainingNotice(Engine& engine, const QString& text) {
                    {r.UserKey, "NO"});
         return;
     }
-    if (db.field("ease_teaching") != "YES" || !engine.out.irc->connected()) return;
-    engine.out.irc->sendAction(r.Privilege == Privilege::Owner ? r.ReplyTarget : r.UserNick, text);
+    if (db.field("ease_teaching") != "YES" || !engine.out.irc->IsConnected()) return;
+    engine.out.irc->SendAction(r.Privilege == Privilege::Owner ? r.ReplyTarget : r.UserNick, text);
 }

@@ -58,6 +58,9 @@ class Engine : public QObject {
     void brainLost();
     // The brain answers again.
     void brainBack();
+    // Answers may reach IRC again: the server has taken us in and the default channel is joined
+    // (or refused, or there is none).
+    void ircReady();
 
   private:
     bool cycleRunning_ = false;

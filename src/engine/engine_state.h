@@ -115,6 +115,16 @@ struct PublicGateTables {
     QList<TLPRecord3> activity;  // TLPRecord3: last message per channel
 };
 
+// What the message front end found out about the message it is handling; cleared for every
+// message.
+struct MessageChecks {
+    bool ProtectionActs = false;  // the bot is operator in the channel and the user not exempt
+    bool FloodHit = false;
+    bool SpamHit = false;
+    bool BadContentHit = false;
+    bool Highlight = false;  // the message names the character as a word
+};
+
 struct EngineState {
     Settings settings;
     Request request;
@@ -125,6 +135,7 @@ struct EngineState {
     BrainCounts counts;
     Stores stores;
     PublicGateTables publicGate;
+    MessageChecks messageChecks;
     bool paused = false;
     bool databaseReady = false;
     qint64 NlpCount = 0;

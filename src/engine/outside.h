@@ -6,7 +6,7 @@
 // The engine reaches the world only through these small interfaces. The GUI implements them
 // with widgets, headless mode with stdout, tests with recording fakes.
 
-enum class ConsoleColour { Lime, Red, Green };
+enum class ConsoleColour { Lime, Red, Green, Blue };
 
 class ConsoleView {
   public:
@@ -42,13 +42,38 @@ class SoundCues {
     virtual void play(const QString& file) = 0;
 };
 
+// The IRC client as the engine and the stages reach it.
 class IrcSender {
   public:
     virtual ~IrcSender() = default;
-    virtual bool connected() const = 0;
-    virtual void sendPrivmsg(const QString& target, const QString& text) = 0;
-    virtual void sendNotice(const QString& target, const QString& text) = 0;
-    virtual void sendAction(const QString& target, const QString& text) = 0;
+    // The server has taken us in: what is sent now reaches it.
+    virtual bool IsConnected() const = 0;
+    // The nick the server says we have; while offline, the nick of the next registration.
+    virtual QString CurrentNick() const = 0;
+    // Whether two nicks or two channel names are the same by the server's case mapping.
+    virtual bool SameName(const QString& a, const QString& b) const = 0;
+    virtual void SendRawLine(const QString& line) = 0;
+    virtual void SendPrivmsg(const QString& target, const QString& text) = 0;
+    virtual void SendNotice(const QString& target, const QString& text) = 0;
+    virtual void SendAction(const QString& target, const QString& text) = 0;
+    virtual void JoinChannel(const QString& channel) = 0;
+    // An empty reason sends none.
+    virtual void PartChannel(const QString& channel, const QString& reason) = 0;
+    virtual void KickUser(const QString& channel, const QString& nick, const QString& reason) = 0;
+    // Leaves the server with `reason` and closes the connection.
+    virtual void SendQuit(const QString& reason) = 0;
+    // While connected asks the server for the nick; otherwise it is the nick of the next
+    // registration.
+    virtual void ChangeNick(const QString& nick) = 0;
+};
+
+// What the Start, Pause and Stop controls offer at the moment.
+struct OnlineControls {
+    bool startEnabled = false;
+    bool pauseEnabled = false;
+    bool stopEnabled = false;
+    bool paused = false;  // the pause control reads "Resume Artificial Intelect"
+    bool operator==(const OnlineControls&) const = default;
 };
 
 class Clock {
@@ -74,16 +99,8 @@ class SystemRandom final : public RandomSource {
     int bounded(int bound) override;
 };
 
-// Stand-ins for a session without a window, a tray or an IRC connection.
+// A stand-in for a session without a window or a tray.
 class SilentSounds final : public SoundCues {
   public:
     void play(const QString&) override {}
-};
-
-class NoIrc final : public IrcSender {
-  public:
-    bool connected() const override { return false; }
-    void sendPrivmsg(const QString&, const QString&) override {}
-    void sendNotice(const QString&, const QString&) override {}
-    void sendAction(const QString&, const QString&) override {}
 };

@@ -7,10 +7,17 @@
 
 class Engine;
 
-// Every stage the cycle calls, in the order the cycle first reaches it. The subsystems above the
-// engine fill the slots; the names are what the console and the cycle trace show.
+// Every stage the message front end and the cycle call, in the order a message first reaches it.
+// The subsystems above the engine fill the slots; the names are what the console and the cycle
+// trace show.
 // clang-format off
 #define TALVANE_STAGES(X)                  \
+    /* the message front end */            \
+    X(ProtectionGate)                      \
+    X(CheckFlood)                          \
+    X(CheckSpam)                           \
+    X(CheckBadContent)                     \
+    X(FoldLatvianInput)                    \
     /* before the input is understood */   \
     X(ClassifyDaytime)                     \
     X(ResolvePrivilege)                    \
@@ -97,6 +104,11 @@ struct Stages {
     std::function<void(Engine&, const QString& userKey)> UnwatchUser;
     // Whether the current remote user is proven to be the owner, not just using the owner's nick.
     std::function<bool(const Engine&)> OwnerIdentityVerified;
+    // Whether `nick` stands in `message` as a word of its own.
+    std::function<bool(const QString& message, const QString& nick)> IsNickAddressed;
+    // An event message as a finished one-line text for `addressee`: a quit message, a kick reason.
+    std::function<QString(Engine&, const QString& eventName, const QString& addressee)>
+        PrepareEventReply;
 
     // Every stage slot, in the order of the table.
     std::vector<Stage*> all();

@@ -73,12 +73,22 @@ struct TUserVariables {
     QString historyPhrase;
 };
 
+// The bot's own status in one channel, as the server last told it.
+struct TIsOp {
+    QString channel;  // as the server names it
+    int op = 0;       // 1 while the bot holds channel-operator status there
+    int voice = 0;    // 1 while the bot holds voice there; only the console reports it
+};
+
 struct Stores {
     QList<TInput> InputStore;
     QList<TMMAS> MMASStore;
     QList<TLTimers> TimerStore;
     QList<TUserVariables> UserVarStore;
     QList<TKeyEvents> KeyEventsStore;
+    // The channel status store: one record a channel, in the order the channels were first seen.
+    // A channel without a record counts as not operator.
+    QList<TIsOp> IsOpStore;
 
     // The record of `nick`, appended with all fields empty when there is none.
     TUserVariables& userVariables(const QString& nick);

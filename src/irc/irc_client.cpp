@@ -15,6 +15,8 @@ constexpr qsizetype kMaxLineBytes = 16384;  // a longer run without line end is 
 constexpr qsizetype kMaxQueuedForCtcp = 8;  // CTCP replies never crowd out answers
 constexpr qsizetype kSaslChunk = 400;
 const QString kNickServ = QStringLiteral("NickServ");
+// What we ask for besides SASL, when offered: the account of every user we hear from.
+const QStringList kAccountCaps = {"account-tag", "extended-join", "account-notify"};
 
 int Utf8Size(const QString& text) {
     return int(text.toUtf8().size());
@@ -92,7 +94,7 @@ void IrcClient::setTimings(const IrcTimings& timings) {
 }
 
 bool IrcClient::isConnected() const {
-    return acceptsLines();
+    return acceptsLines() && !quitting_;
 }
 
 QString IrcClient::currentNick() const {
@@ -139,7 +141,12 @@ void IrcClient::connectToServer(const IrcConnectSettings& settings) {
     features_.reset();
     account_.clear();
     capNegotiating_ = false;
+    capRequested_ = false;
     offeredCaps_.clear();
+    ackedCaps_.clear();
+    accounts_.clear();
+    whoisInProgress_.clear();
+    quitting_ = false;
     sasl_ = Sasl::Unused;
     inBuffer_.clear();
     closeReason_.clear();
@@ -238,6 +245,7 @@ void IrcClient::disconnectFromServer() {
 void IrcClient::closeLink(const QString& reason) {
     if (state_ == State::Offline) return;
     state_ = State::Offline;
+    quitting_ = false;
     ++linkGeneration_;
     for (QTimer* timer :
          {&sendTimer_, &keepaliveTimer_, &connectTimer_, &regainTimer_, &closeTimer_})
@@ -304,9 +312,10 @@ void IrcClient::dispatch(const IrcLine& line) {
         {"NICK", &IrcClient::handleNick},     {"QUIT", &IrcClient::handleQuit},
         {"INVITE", &IrcClient::handleInvite}, {"MODE", &IrcClient::handleMode},
         {"CAP", &IrcClient::handleCap},       {"AUTHENTICATE", &IrcClient::handleAuthenticate},
-        {"ERROR", &IrcClient::handleError},
+        {"ERROR", &IrcClient::handleError},   {"ACCOUNT", &IrcClient::handleAccount},
     };
     learnOwnMask(line.prefix);
+    learnAccountTag(line);
     const int numeric = line.numeric();
     if (numeric >= 0) {
         handleNumeric(line, numeric);
@@ -331,31 +340,43 @@ void IrcClient::handleCap(const IrcLine& line) {
     if (subcommand == "LS") {
         offeredCaps_ += caps;
         const bool more = line.params.size() >= 4 && line.param(2) == "*";
-        if (more || !capNegotiating_ || sasl_ != Sasl::Unused) return;
-        bool offersPlain = false;
-        for (const QString& cap : offeredCaps_) {
-            if (cap.compare("sasl", Qt::CaseInsensitive) == 0) offersPlain = true;
-            if (cap.startsWith("sasl=", Qt::CaseInsensitive))
-                offersPlain = cap.mid(5).split(',').contains("PLAIN", Qt::CaseInsensitive);
-        }
-        if (offersPlain && settings_.sasl && !settings_.nickServPassword.isEmpty()) {
-            sasl_ = Sasl::Requested;
-            enqueue(QStringLiteral("CAP REQ :sasl"), false);
-        } else {
-            finishCapNegotiation();
-        }
-    } else if (subcommand == "ACK" && sasl_ == Sasl::Requested) {
-        if (caps.contains("sasl", Qt::CaseInsensitive)) {
+        if (more || !capNegotiating_ || capRequested_) return;
+        requestCapabilities();
+    } else if (subcommand == "ACK" && capRequested_) {
+        capRequested_ = false;
+        ackedCaps_ += caps;
+        if (sasl_ == Sasl::Requested && caps.contains("sasl", Qt::CaseInsensitive)) {
             sasl_ = Sasl::Authenticating;
             enqueue(QStringLiteral("AUTHENTICATE PLAIN"), false);
         } else {
-            sasl_ = Sasl::Done;
             finishCapNegotiation();
         }
-    } else if (subcommand == "NAK" && sasl_ == Sasl::Requested) {
-        sasl_ = Sasl::Done;
+    } else if (subcommand == "NAK" && capRequested_) {
+        capRequested_ = false;
         finishCapNegotiation();
     }
+}
+
+void IrcClient::requestCapabilities() {
+    QStringList wanted;
+    bool offersPlain = false;
+    for (const QString& cap : offeredCaps_) {
+        const QString name = cap.section('=', 0, 0).toLower();
+        if (name == "sasl")
+            offersPlain = !cap.contains('=') ||
+                          cap.section('=', 1).split(',').contains("PLAIN", Qt::CaseInsensitive);
+        if (kAccountCaps.contains(name) && !wanted.contains(name)) wanted << name;
+    }
+    if (offersPlain && settings_.sasl && !settings_.nickServPassword.isEmpty()) {
+        sasl_ = Sasl::Requested;
+        wanted.prepend(QStringLiteral("sasl"));
+    }
+    if (wanted.isEmpty()) {
+        finishCapNegotiation();
+        return;
+    }
+    capRequested_ = true;
+    enqueue("CAP REQ :" + wanted.join(' '), false);
 }
 
 void IrcClient::handleAuthenticate(const IrcLine& line) {
@@ -421,6 +442,7 @@ void IrcClient::handleNick(const IrcLine& line) {
         return;
     }
     const bool freesOurNick = features_.sameName(oldNick, wantedNick_) && !isMe(wantedNick_);
+    accounts_.rename(features_.fold(oldNick), features_.fold(newNick));
     const SameLink link = sameLink();
     emit nickChanged(oldNick, newNick);
     if (link.holds() && freesOurNick) regainNick();
@@ -453,6 +475,49 @@ void IrcClient::setAccount(const QString& account) {
     if (!account.isEmpty()) emit identified(account);
 }
 
+// ---- who the others are ----
+
+std::optional<QString> IrcClient::accountOf(const QString& nick) const {
+    return accounts_.of(features_.fold(nick), clock_.elapsed());
+}
+
+void IrcClient::whois(const QString& nick) {
+    if (!IsOneName(nick) || !isRegistered()) return;
+    whoisInProgress_.insert(features_.fold(nick), false);
+    enqueue("WHOIS " + nick);
+}
+
+// With the account tag, a user's line without one says the user is logged in to no account.
+void IrcClient::learnAccountTag(const IrcLine& line) {
+    if (!hasAccountTags() || line.prefix.user.isEmpty()) return;
+    QString account = line.tags.value(QStringLiteral("account"));
+    if (account == "*") account.clear();
+    accounts_.set(features_.fold(line.prefix.nick), account, IrcAccounts::Source::Announced,
+                  clock_.elapsed());
+}
+
+void IrcClient::handleAccount(const IrcLine& line) {
+    const QString account = line.param(0) == "*" ? QString() : line.param(0);
+    accounts_.set(features_.fold(line.prefix.nick), account, IrcAccounts::Source::Announced,
+                  clock_.elapsed());
+}
+
+// 330 "me nick account :is logged in as"; 318 ends the WHOIS, with or without a 330 before it.
+void IrcClient::handleWhoisAccount(const IrcLine& line, int numeric) {
+    const QString nick = line.param(1);
+    const QString folded = features_.fold(nick);
+    const auto asked = whoisInProgress_.find(folded);
+    if (asked == whoisInProgress_.end()) return;
+    if (numeric == 330) {
+        *asked = true;
+        accounts_.set(folded, line.param(2), IrcAccounts::Source::Whois, clock_.elapsed());
+        return;
+    }
+    if (!*asked) accounts_.set(folded, QString(), IrcAccounts::Source::Whois, clock_.elapsed());
+    whoisInProgress_.erase(asked);
+    emit accountKnown(nick);
+}
+
 // ---- what the server tells ----
 
 void IrcClient::handlePing(const IrcLine& line) {
@@ -469,6 +534,7 @@ void IrcClient::handleError(const IrcLine& line) {
 void IrcClient::handlePart(const IrcLine& line) {
     const QString channel = line.param(0);
     if (!isMe(line.prefix.nick)) {
+        accounts_.forget(features_.fold(line.prefix.nick));
         emit userParted(line.prefix.nick, line.prefix.address(), channel, line.param(1));
         return;
     }
@@ -484,6 +550,7 @@ void IrcClient::handleKick(const IrcLine& line) {
             channels_.remove(features_.fold(channel));
             emit kicked(line.prefix.nick, channel, line.param(2));
         } else {
+            accounts_.forget(features_.fold(victim));
             emit userKicked(channel, victim, line.prefix.nick, line.param(2));
         }
         if (!link.holds()) return;
@@ -493,6 +560,7 @@ void IrcClient::handleKick(const IrcLine& line) {
 void IrcClient::handleQuit(const IrcLine& line) {
     const bool freesOurNick =
         features_.sameName(line.prefix.nick, wantedNick_) && !isMe(wantedNick_);
+    accounts_.forget(features_.fold(line.prefix.nick));
     const SameLink link = sameLink();
     emit userQuit(line.prefix.nick, line.prefix.address(), line.param(0));
     if (link.holds() && freesOurNick) regainNick();
@@ -557,6 +625,11 @@ void IrcClient::handleJoin(const IrcLine& line) {
     const QString channel = line.param(0);
     if (channel.isEmpty()) return;
     if (!isMe(line.prefix.nick)) {
+        // extended-join: "JOIN #c account :real name", "*" for no account.
+        if (line.params.size() >= 3 && ackedCaps_.contains(QStringLiteral("extended-join")))
+            accounts_.set(features_.fold(line.prefix.nick),
+                          line.param(1) == "*" ? QString() : line.param(1),
+                          IrcAccounts::Source::Announced, clock_.elapsed());
         emit userJoined(line.prefix.nick, line.prefix.address(), channel);
         return;
     }
@@ -604,6 +677,10 @@ void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
             emit namesReply(channel, namesInProgress_.take(features_.fold(channel)));
             return;
         }
+        case 318:
+        case 330:
+            handleWhoisAccount(line, numeric);
+            return;
         case 396:
             if (!line.param(1).isEmpty()) ownHost_ = line.param(1);
             return;
@@ -648,7 +725,7 @@ void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
 // ---- what we send ----
 
 void IrcClient::enqueue(const QString& line, bool waitForRegistration) {
-    if (!acceptsLines()) return;
+    if (!acceptsLines() || quitting_) return;
     const QByteArray bytes = WireLine(line, lineBudget());
     if (bytes.isEmpty()) return;
     if (waitForRegistration && state_ != State::Registered) {
@@ -671,6 +748,11 @@ void IrcClient::pumpQueue() {
     for (const QByteArray& line : queue_.takeDue(clock_.elapsed())) {
         writeLine(line);
         if (!link.holds() || !acceptsLines()) return;
+    }
+    // The QUIT was the last line.
+    if (quitting_ && queue_.isEmpty()) {
+        disconnectFromServer();
+        return;
     }
     const qint64 wait = queue_.msUntilNext(clock_.elapsed());
     if (wait < 0)
@@ -739,9 +821,10 @@ void IrcClient::kick(const QString& channel, const QString& nick, const QString&
 }
 
 void IrcClient::quit(const QString& reason) {
-    if (!acceptsLines()) return;
+    if (!acceptsLines() || quitting_) return;
     queue_.clear();
     heldUntilRegistered_.clear();
-    writeLine(WireLine("QUIT :" + OneLine(reason), lineBudget()));
-    disconnectFromServer();
+    queue_.append(WireLine("QUIT :" + OneLine(reason), lineBudget()));
+    quitting_ = true;
+    pumpQueue();
 }

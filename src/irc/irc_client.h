@@ -1,5 +1,6 @@
 #pragma once
 
+#include "irc_accounts.h"
 #include "irc_features.h"
 #include "irc_line.h"
 #include "irc_send_queue.h"
@@ -11,6 +12,8 @@
 #include <QSet>
 #include <QString>
 #include <QTimer>
+
+#include <optional>
 
 class QSslSocket;
 
@@ -68,10 +71,12 @@ class IrcClient : public QObject {
     void connectToServer(const IrcConnectSettings& settings);
     // Closes the connection, letting lines already written reach the server.
     void disconnectFromServer();
-    // True from TCP (and TLS) up until the link is gone.
+    // True from TCP (and TLS) up until the link is gone or we are quitting.
     bool isConnected() const;
-    // True after 001.
-    bool isRegistered() const { return state_ == State::Registered; }
+    // True while no link is open, not even one being closed.
+    bool isOffline() const { return state_ == State::Offline; }
+    // True after 001, until the link is gone or we are quitting.
+    bool isRegistered() const { return state_ == State::Registered && !quitting_; }
     // The nick the server says we have; while offline, the nick we will ask for.
     QString currentNick() const;
     // While connected asks for the nick at once and keeps asking for it; otherwise it is the nick
@@ -89,12 +94,19 @@ class IrcClient : public QObject {
     void join(const QString& channel, const QString& key = QString());
     void part(const QString& channel, const QString& reason = QString());
     void kick(const QString& channel, const QString& nick, const QString& reason = QString());
-    // Drops every waiting line, sends QUIT at once and closes the link.
+    // Drops every waiting line, sends QUIT as soon as the send governor lets it go and closes
+    // the link; nothing else is sent meanwhile.
     void quit(const QString& reason);
+    // Asks the server which account `nick` is logged in as; accountKnown follows.
+    void whois(const QString& nick);
 
     const IrcFeatures& features() const { return features_; }
     // The services account we are logged in as; empty when not identified.
     const QString& account() const { return account_; }
+    // The account `nick` is logged in as ("" for none); nothing when we do not know it now.
+    std::optional<QString> accountOf(const QString& nick) const;
+    // Whether every line of a user carries the user's account (the IRCv3 account tag).
+    bool hasAccountTags() const { return ackedCaps_.contains(QStringLiteral("account-tag")); }
     // The channels we are in, as the server names them.
     QStringList channels() const;
     // Our channel-status modes in a channel ("o", "ov", ""), from its name list and MODE lines.
@@ -133,7 +145,8 @@ class IrcClient : public QObject {
     void nickRefused(const QString& nick, int numeric, const QString& text);
     void userQuit(const QString& nick, const QString& address, const QString& reason);
     void invited(const QString& nick, const QString& address, const QString& channel);
-    void pingPong(const QString& token);  // a server PING was answered
+    void pingPong(const QString& token);     // a server PING was answered
+    void accountKnown(const QString& nick);  // a WHOIS we asked for has ended
     // A channel's whole name list, at its end (366).
     void namesReply(const QString& channel, const QList<IrcName>& names);
     // A channel MODE line walked into its changes.
@@ -161,6 +174,10 @@ class IrcClient : public QObject {
 
     // One handler a command; each may raise signals, after which the link may be gone.
     void handleCap(const IrcLine& line);
+    void requestCapabilities();
+    void handleAccount(const IrcLine& line);
+    void learnAccountTag(const IrcLine& line);
+    void handleWhoisAccount(const IrcLine& line, int numeric);
     void handleAuthenticate(const IrcLine& line);
     void handlePing(const IrcLine& line);
     void handleError(const IrcLine& line);
@@ -214,7 +231,12 @@ class IrcClient : public QObject {
     QString account_;
 
     bool capNegotiating_ = false;
+    bool capRequested_ = false;
     QStringList offeredCaps_;
+    QStringList ackedCaps_;
+    IrcAccounts accounts_;
+    QHash<QString, bool> whoisInProgress_;  // folded nick -> an account line came
+    bool quitting_ = false;
     Sasl sasl_ = Sasl::Unused;
 
     IrcSendQueue queue_;

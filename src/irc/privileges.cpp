@@ -93,7 +93,7 @@ class PrivilegeResolution {
     void notifyOwner(const QString& text) {
         if (!settings_.showNotifications) return;
         e_.out.notifications->balloon("Q.I.V.O™", text);
-        if (e_.out.irc->connected()) e_.out.irc->sendNotice(settings_.ownersNickname, text);
+        if (e_.out.irc->IsConnected()) e_.out.irc->SendNotice(settings_.ownersNickname, text);
         PlayCue(e_, "alert.wav");
     }
 

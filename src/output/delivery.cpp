@@ -56,6 +56,17 @@ Delivery::Delivery(Engine& engine) : engine_(engine) {
     connect(&MMASStarter, &QTimer::timeout, this, &Delivery::MMASStarterTimer);
     connect(&typing, &QTimer::timeout, this, [this] { guarded([this] { lineTyped(); }); });
     connect(&engine_, &Engine::brainBack, this, &Delivery::resume);
+    connect(&engine_, &Engine::ircReady, this, &Delivery::resumeForIrc);
+}
+
+bool Delivery::waitsForIrc(TargetKind kind) const {
+    return kind != TargetKind::Local && !engine_.out.irc->IsConnected();
+}
+
+// The answers that waited for IRC go on.
+void Delivery::resumeForIrc() {
+    if (!engine_.state.stores.MMASStore.isEmpty() && !MMASStarter.isActive()) MMASStarter.start();
+    if (!MultiLineAnswering.isActive() && !onItsWay_) MultiLineAnswering.start();
 }
 
 template <typename Work>
@@ -114,7 +125,9 @@ void Delivery::StartDelivery() {
             ConsoleLine(engine_, "A.I. > MMAS started.");
         }
     }
-    if (!store.isEmpty() && !MMASStarter.isActive()) MMASStarter.start();
+    // An answer for IRC waiting behind its user's unsent one goes on once IRC is back.
+    if (!store.isEmpty() && !MMASStarter.isActive() && !waitsForIrc(store.first().targetKind))
+        MMASStarter.start();
     s.lastMmasCount = int(store.size());
     engine_.showStatusLine();
 }
@@ -134,8 +147,16 @@ void Delivery::DeliverNextLine() {
 void Delivery::takeNextLine() {
     EngineState& s = engine_.state;
     Query& db = engine_.db;
-    if (db.open("SELECT * FROM mmas WHERE finished=? LIMIT 1", {"NO"}) == 0) {
-        ConsoleLine(engine_, "A.I. > MMAS finished.");
+    // While IRC is away only the local console is answered; the rows for IRC stay unfinished.
+    const bool ircAway = waitsForIrc(TargetKind::Private);
+    const int found = ircAway ? db.open("SELECT * FROM mmas WHERE finished=? AND type=? LIMIT 1",
+                                        {"NO", QString::number(int(TargetKind::Local))})
+                              : db.open("SELECT * FROM mmas WHERE finished=? LIMIT 1", {"NO"});
+    if (found == 0) {
+        const bool waiting =
+            ircAway && db.open("SELECT * FROM mmas WHERE finished=? LIMIT 1", {"NO"}) > 0;
+        ConsoleLine(engine_, waiting ? "A.I. > MMAS waits for the IRC connection."
+                                     : "A.I. > MMAS finished.");
         return;
     }
     MmasRow row = ReadRow(db);
@@ -175,6 +196,14 @@ void Delivery::takeNextLine() {
 void Delivery::lineTyped() {
     if (!onItsWay_) return;
     const LineOnItsWay line = *std::exchange(onItsWay_, std::nullopt);
+    // The connection went while the line was being typed: it is lost, and said so.
+    if (line.prepared.fate == PreparedLine::Fate::Send && waitsForIrc(line.out.kind)) {
+        ConsoleLine(engine_, "A.I. > No IRC connection: MMAS message " +
+                                 QString::number(line.out.number) + " to user " +
+                                 line.out.addressee + " is dropped.");
+        MultiLineAnswering.start();
+        return;
+    }
     SendPreparedLine(engine_, line.out, line.prepared);
     SaveOutputContext(engine_, line.out.userKey, line.original, OutputContextForm::Mmas);
     MultiLineAnswering.start();

@@ -38,6 +38,9 @@ class Delivery : public QObject {
     void takeNextLine();
     void lineTyped();
     void resume();
+    void resumeForIrc();
+    // An answer of that kind cannot go out now: it is for IRC and IRC is away.
+    bool waitsForIrc(TargetKind kind) const;
     // Runs a timer's work; a failed statement ends it with a console line.
     template <typename Work>
     void guarded(Work work);

@@ -39,7 +39,7 @@ void SendByKind(Engine& engine, const OutgoingLine& out, const QString& text, bo
     IrcSender& irc = *engine.out.irc;
     if (out.kind != TargetKind::Local) {
         const QString to = out.kind == TargetKind::Private ? out.addressee : out.target;
-        action ? irc.sendAction(to, text) : irc.sendPrivmsg(to, text);
+        action ? irc.SendAction(to, text) : irc.SendPrivmsg(to, text);
     } else {
         engine.out.additional->showChatView();
     }

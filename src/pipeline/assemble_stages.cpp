@@ -10,10 +10,13 @@
 #include "answer/phrase_rules.h"
 #include "answer/public_gate.h"
 #include "answer/repetition.h"
+#include "engine/engine.h"
 #include "engine/stages.h"
+#include "irc/irc_online.h"
 #include "irc/privileges.h"
 #include "normalise/classify.h"
 #include "normalise/converter.h"
+#include "normalise/letter_folding.h"
 #include "normalise/links.h"
 #include "normalise/nick_address.h"
 #include "normalise/smart_correction.h"
@@ -31,6 +34,9 @@
 #include <memory>
 
 void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
+    stages.FoldLatvianInput = FoldLatvianInput;
+    stages.IsNickAddressed = IsNickAddressed;
+    stages.PrepareEventReply = PrepareEventReply;
     stages.ClassifyDaytime = ClassifyDaytime;
     stages.ClassifyInterface = ClassifyInterface;
     stages.DetectLinks = DetectLinks;
@@ -78,7 +84,15 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.UnwatchUser = UnwatchUser;
 
     // Not built yet: each says so in a detailed console line and handles nothing.
-    stages.DispatchChatCommand = NotBuiltYet("DispatchChatCommand");
-    // Until the services account is asked, the owner's status is given on the local console only.
+    for (Stage* stage : {&stages.ProtectionGate, &stages.CheckFlood, &stages.CheckSpam,
+                         &stages.CheckBadContent, &stages.DispatchChatCommand})
+        *stage = NotBuiltYet(stage->name());
+    // Without a connection to IRC, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };
+}
+
+void AssembleOnlineStages(Stages& stages, IrcOnline& online) {
+    stages.OwnerIdentityVerified = [&online](const Engine& engine) {
+        return online.OwnerIdentityVerified(engine.state.request.UserNick);
+    };
 }

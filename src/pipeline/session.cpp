@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QTimer>
 
-Session::Session(QString home, Outside outside) : home_(std::move(home)), outside_(outside) {}
+Session::Session(QString home, Outside outside, OnlineTimings timings)
+    : home_(std::move(home)), outside_(outside), timings_(timings) {
+    outside_.irc = &ircLink_;
+}
 
 Session::~Session() {
     shutdown();
@@ -38,8 +41,9 @@ bool Session::prepare() {
         notify.error(kMissingConfigurationMessage + "\n" + QString::fromUtf8(e.what()));
         return false;
     }
-    // It holds the brain's password.
-    QFile::setPermissions(DbConfigPath(home_), QFile::ReadOwner | QFile::WriteOwner);
+    // They hold the brain's and the IRC server's passwords.
+    for (const QString& secret : {DbConfigPath(home_), home_ + "/Main/Irc.ini"})
+        QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner);
     server_ = std::make_unique<PrivateServer>(home_, shipped + "/brain", config);
     if (!ProgramStart(home_, shipped + "/brain", *server_, notify)) return false;
     db_ = std::make_unique<Query>(server_->config());
@@ -47,6 +51,8 @@ bool Session::prepare() {
     delivery_ = std::make_unique<Delivery>(*engine_);
     lonely_ = std::make_unique<LonelyTalking>(*engine_);
     AssembleStages(engine_->stages, *delivery_, *lonely_);
+    online_ = std::make_unique<IrcOnline>(*engine_, ircClient_, timings_);
+    AssembleOnlineStages(engine_->stages, *online_);
     return true;
 }
 
@@ -82,6 +88,7 @@ void Session::runStartupChecks() {
     checker_ = std::make_unique<ConnectivityChecker>(*engine_);
     connect(checker_.get(), &ConnectivityChecker::connectionLost, this, &Session::fatal);
     emit ready();
+    online_->StartUpStep();
 }
 
 void Session::shutdown() {

@@ -5,6 +5,9 @@
 #include "dbadmin/private_server.h"
 #include "dbadmin/startup_checks.h"
 #include "engine/engine.h"
+#include "irc/irc_client.h"
+#include "irc/irc_link.h"
+#include "irc/irc_online.h"
 #include "output/delivery.h"
 #include "output/lonely_talking.h"
 
@@ -13,12 +16,13 @@
 #include <memory>
 
 // One run of the program without its windows: the program home, the brain server, the engine
-// with its stages, the start-up checks and the orderly end. The GUI and headless mode differ
-// only in the Outside they plug in.
+// with its stages, the IRC connection and its online life, the start-up checks and the orderly
+// end. The GUI and headless mode differ only in the Outside they plug in; the IRC connection is
+// the session's own, whatever `outside.irc` says.
 class Session : public QObject {
     Q_OBJECT
   public:
-    Session(QString home, Outside outside);
+    Session(QString home, Outside outside, OnlineTimings timings = {});
     ~Session() override;
 
     // Rebuilds a missing Database.ini of a set-up home, seeds the home, reads the database
@@ -31,6 +35,7 @@ class Session : public QObject {
     void shutdown();
 
     Engine& engine() { return *engine_; }
+    IrcOnline& online() { return *online_; }
     const QString& home() const { return home_; }
 
   signals:
@@ -45,11 +50,15 @@ class Session : public QObject {
 
     QString home_;
     Outside outside_;
+    OnlineTimings timings_;
+    IrcClient ircClient_;
+    IrcLink ircLink_{ircClient_};
     std::unique_ptr<PrivateServer> server_;
     std::unique_ptr<Query> db_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<Delivery> delivery_;
     std::unique_ptr<LonelyTalking> lonely_;
+    std::unique_ptr<IrcOnline> online_;
     std::unique_ptr<BrainRecovery> recovery_;
     std::unique_ptr<ConnectivityChecker> checker_;
     bool settingsLoaded_ = false;

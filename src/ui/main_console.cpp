@@ -1,8 +1,8 @@
 #include "main_console.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -14,6 +14,8 @@ const char* ColourName(ConsoleColour colour) {
             return "red";
         case ConsoleColour::Green:
             return "green";
+        case ConsoleColour::Blue:
+            return "blue";
         case ConsoleColour::Lime:
             break;
     }
@@ -23,7 +25,12 @@ const char* ColourName(ConsoleColour colour) {
 }  // namespace
 
 MainConsole::MainConsole(QWidget* parent)
-    : QMainWindow(parent), log_(new QPlainTextEdit), status_(new QLabel) {
+    : QMainWindow(parent),
+      log_(new QPlainTextEdit),
+      status_(new QLabel),
+      start_(new QPushButton("Start Artificial Intelect")),
+      pause_(new QPushButton("Pause Artificial Intelect")),
+      stop_(new QPushButton("Stop Artificial Intelect")) {
     setWindowTitle("Q.I.V.O™ Quenmark Talvane™");
     resize(900, 560);
     log_->setReadOnly(true);
@@ -35,6 +42,19 @@ MainConsole::MainConsole(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(log_);
+    auto* controls = new QHBoxLayout;
+    start_->setToolTip("Launch Q.I.V.O™ online.");
+    pause_->setToolTip("Pause or resume Q.I.V.O™: while paused it answers nobody on IRC.");
+    stop_->setToolTip("Disconnect Q.I.V.O™ from IRC server.");
+    for (QPushButton* button : {start_, pause_, stop_}) {
+        button->setEnabled(false);
+        controls->addWidget(button);
+    }
+    controls->addStretch(1);
+    connect(start_, &QPushButton::clicked, this, &MainConsole::startRequested);
+    connect(pause_, &QPushButton::clicked, this, &MainConsole::pauseRequested);
+    connect(stop_, &QPushButton::clicked, this, &MainConsole::stopRequested);
+    layout->addLayout(controls);
     auto* strip = new QHBoxLayout;
     strip->addWidget(status_, 1);
     auto* additional = new QPushButton("A");
@@ -82,7 +102,19 @@ bool MainConsole::askYesNo(const QString& text) {
     return QMessageBox::question(this, "Q.I.V.O™", text) == QMessageBox::Yes;
 }
 
-Outside MainConsole::outside(Clock* clock, RandomSource* random, IrcSender* irc,
+Outside MainConsole::outside(Clock* clock, RandomSource* random,
                              AdditionalConsoleView* additional) {
-    return Outside{this, additional, this, &sounds_, irc, clock, random};
+    return Outside{this, additional, this, &sounds_, nullptr, clock, random};
+}
+
+void MainConsole::showOnlineControls(const OnlineControls& controls) {
+    start_->setEnabled(controls.startEnabled);
+    pause_->setEnabled(controls.pauseEnabled);
+    stop_->setEnabled(controls.stopEnabled);
+    pause_->setText(controls.paused ? "Resume Artificial Intelect" : "Pause Artificial Intelect");
+}
+
+void MainConsole::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closing();
 }

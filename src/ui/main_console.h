@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 // The main console: the engine's log on black, lime while idle, red while a cycle runs, green
-// while an answer line is sent, and the status line below it.
+// while an answer line is sent, blue while paused; the status line below it, and the controls
+// that take the character online, pause it and stop it.
 class MainConsole : public QMainWindow, public ConsoleView, public Notifications {
     Q_OBJECT
   public:
@@ -25,17 +27,31 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     void error(const QString& text) override;
     bool askYesNo(const QString& text) override;
 
-    // The console's parts of the outside world, with the given clock, random source, IRC and
-    // additional console.
-    Outside outside(Clock* clock, RandomSource* random, IrcSender* irc,
-                    AdditionalConsoleView* additional);
+    // The console's parts of the outside world, with the given clock, random source and
+    // additional console; the IRC connection is the session's.
+    Outside outside(Clock* clock, RandomSource* random, AdditionalConsoleView* additional);
+
+    // Enables the Start, Pause and Stop buttons as offered, the pause button reading "Resume
+    // Artificial Intelect" while paused.
+    void showOnlineControls(const OnlineControls& controls);
 
   signals:
     // The "A" button or ENTER: the owner wants the additional console.
     void additionalConsoleRequested();
+    void startRequested();
+    void pauseRequested();
+    void stopRequested();
+    // The window is being closed: the program ends.
+    void closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QPlainTextEdit* log_;
     QLabel* status_;
+    QPushButton* start_;
+    QPushButton* pause_;
+    QPushButton* stop_;
     SoundPlayer sounds_;
 };

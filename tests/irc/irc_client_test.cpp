@@ -509,8 +509,9 @@ TEST_F(ScriptedLink, EveryWayOfLosingTheLinkIsReported) {
     ASSERT_TRUE(third.accept());
     ASSERT_TRUE(third.welcome());
     ASSERT_TRUE(WaitUntil([&] { return client.isRegistered(); }));
-    // One line a minute from now on: the second line waits, and quitting drops it.
-    client.setTimings(OneLineEvery(60000));
+    // One line every 1.5 s from now on: the second line waits, and quitting drops it; the QUIT
+    // itself keeps to the governor too.
+    client.setTimings(OneLineEvery(1500));
     client.sendPrivmsg("#qivo", "sent line");
     client.sendPrivmsg("#qivo", "waiting line");
     client.quit("Bye\r\nnow");

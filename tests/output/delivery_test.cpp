@@ -10,7 +10,10 @@ namespace {
 
 class Delivering : public OutputFixture {
   protected:
-    Delivering() { requestFrom("Owner"); }
+    Delivering() {
+        requestFrom("Owner");
+        fakes.irc.online = true;
+    }
 
     // The chat view's form of a line the character said to `nick`.
     QString said(const QString& nick, const QString& line) const {
@@ -161,6 +164,41 @@ TEST_F(Delivering, QuietModeAndLocalOnlyChatKeepIrcAnswersOutOfSight) {
     deliverAll();
     EXPECT_EQ(fakes.irc.sent, QStringList({"PRIVMSG Anna :Sent but not shown."}));
     EXPECT_EQ(fakes.additional.chat.size(), 1);
+}
+
+// An answer for IRC that falls due while IRC is away is never reported as sent: it waits, its row
+// unfinished, while the local console is still answered, and goes out once IRC is back.
+TEST_F(Delivering, AnswersForIrcWaitWhileItIsAway) {
+    fakes.irc.online = false;
+    requestFrom("Anna", TargetKind::Private);
+    answer("HELLO ANNA # SECOND");
+    deliverAll();
+    EXPECT_TRUE(fakes.irc.sent.isEmpty());
+    EXPECT_TRUE(fakes.console.lines.contains("A.I. > MMAS waits for the IRC connection."));
+    requestFrom("Owner");
+    answer("LOCAL STILL WORKS");
+    deliverAll();
+    EXPECT_EQ(fakes.additional.chat, QStringList({said("Owner", "Local still works.")}));
+    EXPECT_EQ(brain.db().open("SELECT * FROM mmas WHERE finished=?", {"NO"}), 1);
+    EXPECT_FALSE(delivery->pending()) << "a waiting answer keeps no timer running";
+
+    fakes.irc.online = true;
+    emit engine->ircReady();
+    deliverAll();
+    EXPECT_EQ(fakes.irc.sent, QStringList({"PRIVMSG Anna :Hello anna.", "PRIVMSG Anna :Second."}));
+}
+
+TEST_F(Delivering, ALineWhoseConnectionWentWhileItWasTypedIsDroppedAndSaidSo) {
+    engine->state.settings.typingSimulation = true;
+    requestFrom("Anna", TargetKind::Private);
+    answer("TYPED SLOWLY");
+    delivery->DeliverNextLine();
+    ASSERT_TRUE(delivery->typing.isActive());
+    fakes.irc.online = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !delivery->typing.isActive(); }, 10000));
+    EXPECT_TRUE(fakes.irc.sent.isEmpty());
+    EXPECT_TRUE(fakes.console.lines.contains(
+        "A.I. > No IRC connection: MMAS message 1 to user Anna is dropped."));
 }
 
 TEST_F(Delivering, NothingToSayIsNeverSent) {

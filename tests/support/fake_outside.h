@@ -48,19 +48,38 @@ class RecordingSounds final : public SoundCues {
     QStringList played;
 };
 
+// Records every line as the wire would carry it; names compare as the ASCII case mapping does.
 class RecordingIrc final : public IrcSender {
   public:
-    bool connected() const override { return online; }
-    void sendPrivmsg(const QString& target, const QString& text) override {
+    bool IsConnected() const override { return online; }
+    QString CurrentNick() const override { return nick; }
+    bool SameName(const QString& a, const QString& b) const override {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+    void SendRawLine(const QString& line) override { sent << line; }
+    void SendPrivmsg(const QString& target, const QString& text) override {
         sent << "PRIVMSG " + target + " :" + text;
     }
-    void sendNotice(const QString& target, const QString& text) override {
+    void SendNotice(const QString& target, const QString& text) override {
         sent << "NOTICE " + target + " :" + text;
     }
-    void sendAction(const QString& target, const QString& text) override {
+    void SendAction(const QString& target, const QString& text) override {
         sent << "ACTION " + target + " :" + text;
     }
+    void JoinChannel(const QString& channel) override { sent << "JOIN " + channel; }
+    void PartChannel(const QString& channel, const QString& reason) override {
+        sent << "PART " + channel + " :" + reason;
+    }
+    void KickUser(const QString& channel, const QString& who, const QString& reason) override {
+        sent << "KICK " + channel + ' ' + who + " :" + reason;
+    }
+    void SendQuit(const QString& reason) override {
+        sent << "QUIT :" + reason;
+        online = false;
+    }
+    void ChangeNick(const QString& wanted) override { nick = wanted; }
     bool online = false;
+    QString nick = "TalvaneBOT";
     QStringList sent;
 };
 
