@@ -1,8 +1,10 @@
 // talvane: the chat character with its console window, or headless for servers and scripts.
 
 #include "app/headless_outside.h"
+#include "app/one_shot.h"
 #include "app/program_signals.h"
 #include "app/stdin_feeder.h"
+#include "dbadmin/maintenance_texts.h"
 #include "engine/home_lock.h"
 #include "engine/program_home.h"
 #include "pipeline/session.h"
@@ -14,12 +16,14 @@
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
 struct Options {
     bool headless = false;
     QString home;
+    const OneShotCommand* oneShot = nullptr;
 };
 
 bool DisplayAvailable() {
@@ -28,19 +32,31 @@ bool DisplayAvailable() {
            qEnvironmentVariable("QT_QPA_PLATFORM") == "offscreen";
 }
 
-Options ParseOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
+// Fills `options`; returns the exit code when the command line ends the program here (a usage
+// error; --help and --version end it themselves).
+std::optional<int> ParseOptions(QCommandLineParser& parser, const QStringList& arguments,
+                                Options& options) {
     parser.setApplicationDescription("Q.I.V.O™ Quenmark Talvane™, a trainable chat character.");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption headless("headless",
                                       "Run without windows: console lines on stdout, "
                                       "the owner's phrases from stdin.");
     const QCommandLineOption home("home", "Use DIR as the program home.", "DIR");
     parser.addOption(headless);
     parser.addOption(home);
-    parser.process(arguments);
-    return Options{parser.isSet(headless), parser.value(home)};
+    AddOneShotOptions(parser);
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet(help)) parser.showHelp(kExitSuccess);
+    if (parser.isSet(version)) parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError("Unexpected argument \"" + parser.positionalArguments().first() + "\".");
+    QString error;
+    options.oneShot = AskedOneShot(parser, error);
+    if (!error.isEmpty()) return UsageError(error);
+    options.headless = parser.isSet(headless);
+    options.home = parser.value(home);
+    return std::nullopt;
 }
 
 // Leaves IRC with the quit message, then ends the event loop.
@@ -58,6 +74,11 @@ int RunHeadless(Session& session, QCoreApplication& app) {
     int code = 0;
     HandleProgramSignals([&] { LeaveAndQuit(session); },
                          [&] { session.online().PauseArtificialIntelect(); });
+    QObject::connect(&session, &Session::firstRunCheckDue, &app, [&] {
+        MaintainedBrain brain = session.maintained();
+        TerminalJobView view;
+        ReportJob(RepairDatabase(brain, view, kStatusChecking));
+    });
     QObject::connect(&session, &Session::ready, &feeder, &StdinFeeder::start);
     if (!service)
         QObject::connect(&feeder, &StdinFeeder::finished, &app, [&] { LeaveAndQuit(session); });
@@ -118,7 +139,8 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    bool headless = arguments.contains("--headless") || !DisplayAvailable();
+    bool headless =
+        arguments.contains("--headless") || NamesOneShot(arguments) || !DisplayAvailable();
     std::unique_ptr<QCoreApplication> app;
     if (headless) {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -127,25 +149,26 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName("Q.I.V.O™");
     QCoreApplication::setApplicationVersion(TALVANE_VERSION);
-    const Options options = ParseOptions(arguments);
+    QCommandLineParser parser;
+    Options options;
+    if (const std::optional<int> code = ParseOptions(parser, arguments, options)) return *code;
     HandleProgramSignals([] { QCoreApplication::quit(); }, [] {});
     const QString home = ResolveHomeFolder(options.home);
     HomeLock lock(home);
     if (const HomeLock::Outcome taken = lock.take(); taken != HomeLock::Outcome::Taken) {
         ReportRefusal(lock.refusal(), headless);
-        return taken == HomeLock::Outcome::InUse ? 2 : 1;
+        return taken == HomeLock::Outcome::InUse ? kExitUsage : kExitFailure;
+    }
+    if (options.oneShot) {
+        OneShotHome oneShotHome(home);
+        OneShotRun run{parser, oneShotHome};
+        return options.oneShot->run(run);
     }
     if (!headless) return RunGui(home);
     // Asked for or not, a script sees the same first line.
     WriteStdout(
         "Running headless: console lines go to stdout, the owner's phrases come from stdin.");
-    StdoutConsole console;
-    StdoutAdditionalConsole additional;
-    TerminalNotifications notifications;
-    SilentSounds sounds;
-    SystemClock clock;
-    SystemRandom random;
-    Session session(
-        home, Outside{&console, &additional, &notifications, &sounds, nullptr, &clock, &random});
+    TerminalOutside terminal;
+    Session session(home, terminal.outside());
     return RunHeadless(session, *app);
 }

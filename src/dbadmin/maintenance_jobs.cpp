@@ -3,6 +3,7 @@
 #include "backup_files.h"
 #include "brain/query.h"
 #include "brain_dump.h"
+#include "clearing.h"
 #include "dump_file.h"
 #include "engine/outside.h"
 #include "index_renumbering.h"
@@ -205,4 +206,12 @@ JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view) {
         return JobResult{true, kRebuildComplete,
                          "The brain as it was before is kept in " + safety.fileName + "."};
     });
+}
+
+JobResult ClearBrainArea(MaintainedBrain& brain, const ClearingArea& area,
+                         const ClearingCriteria& criteria, const QString& defaultChannel) {
+    return Run(brain,
+               "Clearing stopped at a database error; tables cleared before it stay cleared.", [&] {
+                   return JobResult{true, ClearArea(brain.db, area, criteria, defaultChannel), {}};
+               });
 }

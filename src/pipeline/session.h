@@ -42,6 +42,8 @@ class Session : public QObject, public BrainHold {
     IrcOnline& online() { return *online_; }
     PrivateServer& server() { return *server_; }
     const QString& home() const { return home_; }
+    // The brain as a maintenance job takes it: the session's timers are held for the job.
+    MaintainedBrain maintained() { return {engine_->db, home_, *outside_.clock, this}; }
 
     void hold() override;
     void release() override;
