@@ -10,6 +10,7 @@
 #include "pipeline/session.h"
 #include "ui/additional_console.h"
 #include "ui/main_console.h"
+#include "ui/maintenance_panel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -104,6 +105,13 @@ int RunGui(const QString& home) {
     QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
                      &AdditionalConsole::showWindow);
     IrcOnline& online = session.online();
+    // Until the console hosts it on its "Maintenance" tab, the panel runs the first start's check.
+    MaintenancePanel maintenance(session.engine(), session.maintained());
+    maintenance.setScene({&window, &additional, nullptr});
+    QObject::connect(&maintenance, &MaintenancePanel::stopRequested, &online,
+                     &IrcOnline::StopArtificialIntelect);
+    QObject::connect(&session, &Session::firstRunCheckDue, &maintenance,
+                     &MaintenancePanel::FirstRunCheck);
     QObject::connect(&window, &MainConsole::startRequested, &online,
                      &IrcOnline::StartArtificialIntelect);
     QObject::connect(&window, &MainConsole::pauseRequested, &online,

@@ -129,5 +129,8 @@ void MaintenancePanel::RebuildDatabase() {
 
 void MaintenancePanel::FirstRunCheck() {
     const BusyMode busy(scene(), pleaseWait_, kStatusChecking);
-    tell(::RepairDatabase(brain_, pleaseWait_, kStatusChecking));
+    const JobResult result = ::RepairDatabase(brain_, pleaseWait_, kStatusChecking);
+    if (!result.ok) return tell(result);
+    pleaseWait_.finish();
+    pleaseWait_.wait(2200);
 }

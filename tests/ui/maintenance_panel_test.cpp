@@ -89,6 +89,17 @@ TEST_F(MaintenanceWindow, NoAndClosingTheBoxLeaveTheBrainAlone) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return console.isVisible(); }, 5000));
 }
 
+// The first start's check asks nothing and tells nothing when the brain is sound.
+TEST_F(MaintenanceWindow, TheFirstRunCheckIsQuietWhenAllIsWell) {
+    panel->FirstRunCheck();
+    EXPECT_TRUE(fakes.notifications.questions.isEmpty());
+    EXPECT_TRUE(told().isEmpty());
+    EXPECT_TRUE(fakes.notifications.errors.isEmpty());
+    EXPECT_TRUE(pleaseWaitSeen);
+    EXPECT_EQ(panel->pleaseWait().statusText(), "checking database..");
+    EXPECT_TRUE(console.isVisible());
+}
+
 // A job that fails says so with the reason, and busy mode still ends.
 TEST_F(MaintenanceWindow, AFailingBackupIsAnErrorAndTheConsoleComesBack) {
     DbConfig wrong = brain.config();
