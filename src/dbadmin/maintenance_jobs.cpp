@@ -68,6 +68,24 @@ Dump SafetyBackup(MaintainedBrain& brain, JobView& view, const QString& before, 
     return dump;
 }
 
+// What a job that could not keep the brain as it was says, and what it did not do therefore.
+struct Refusal {
+    QString text;
+    QString notDone;
+};
+
+// The safety backup a job takes before it changes tables; without it the job does nothing.
+Dump SafetyBackupFirst(MaintainedBrain& brain, JobView& view, const QString& before,
+                       DumpScope scope, const Refusal& refusal) {
+    try {
+        return SafetyBackup(brain, view, before, scope);
+    } catch (const ToolError& e) {
+        throw JobFailure{refusal.text,
+                         "No safety backup of the brain could be written, so nothing was " +
+                             refusal.notDone + ": " + e.message()};
+    }
+}
+
 // The check tool first; REPAIR TABLE only on the tables it found damaged, and only once a
 // backup of what can still be read exists.
 void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view) {
@@ -148,16 +166,9 @@ JobResult RestoreBackup(MaintainedBrain& brain, JobView& view, const QString& fi
             throw JobFailure{kRestoreError, "The file \"" + fileName + "\" " + fault +
                                                 ". The database was not changed."};
         view.status(kStatusBackuping);
-        Dump safety;
-        try {
-            // What can be read: a brain with a damaged table is just what a restore is for.
-            safety = SafetyBackup(brain, view, "BEFORE_RESTORE", DumpScope::Salvage);
-        } catch (const ToolError& e) {
-            throw JobFailure{kRestoreError,
-                             "No safety backup of the brain could be written, so nothing was "
-                             "restored: " +
-                                 e.message()};
-        }
+        // What can be read: a brain with a damaged table is just what a restore is for.
+        const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_RESTORE", DumpScope::Salvage,
+                                              {kRestoreError, "restored"});
         view.status(kStatusRestoring);
         try {
             LoadDump(brain.db.config(), path);
@@ -181,15 +192,8 @@ JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view) {
         view.pause(1000);
         view.status(kStatusExporting);
         view.pause(1000);
-        Dump safety;
-        try {
-            safety = SafetyBackup(brain, view, "BEFORE_REBUILD", DumpScope::Whole);
-        } catch (const ToolError& e) {
-            throw JobFailure{kBackupError,
-                             "No safety backup of the brain could be written, so nothing was "
-                             "renumbered: " +
-                                 e.message()};
-        }
+        const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_REBUILD", DumpScope::Whole,
+                                              {kBackupError, "renumbered"});
         view.pause(1000);
         view.status(kStatusRebuilding);
         try {

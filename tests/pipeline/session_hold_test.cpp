@@ -3,32 +3,14 @@
 #include "engine/program_home.h"
 #include "pipeline/held_timers.h"
 #include "pipeline/session.h"
+#include "support/event_waits.h"
 #include "support/fake_outside.h"
 #include "support/test_brain.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <functional>
-
 namespace {
-
-void RunEventsFor(int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-}
-
-bool WaitUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 TEST(HeldTimers, NoHeldTimerFiresAndTheRunningOnesRunOnAfterwards) {
     QTimer running, idle, startedMeanwhile;
@@ -41,13 +23,13 @@ TEST(HeldTimers, NoHeldTimerFiresAndTheRunningOnesRunOnAfterwards) {
     HeldTimers held;
     held.hold({&running, &idle, &startedMeanwhile});
     startedMeanwhile.start();
-    RunEventsFor(100);
+    ProcessEventsFor(100);
     EXPECT_EQ(fired, 0);
     held.release();
     EXPECT_TRUE(running.isActive());
     EXPECT_FALSE(idle.isActive());
     EXPECT_TRUE(startedMeanwhile.isActive());
-    RunEventsFor(100);
+    ProcessEventsFor(100);
     EXPECT_GT(fired, 0);
 }
 
@@ -56,7 +38,7 @@ class WatchingView final : public JobView {
   public:
     explicit WatchingView(Engine& engine) : engine_(engine) {}
     void status(const QString&) override {
-        RunEventsFor(400);  // longer than a tick of the NLP timer
+        ProcessEventsFor(400);  // longer than a tick of the NLP timer
         queuedAtEachStep << engine_.state.stores.InputStore.size();
     }
     void report(const QString&) override {}
@@ -84,7 +66,7 @@ TEST(SessionHold, TheCycleWaitsForAMaintenanceJobAndGoesOnAfterIt) {
         EXPECT_FALSE(ready) << "the check comes before the console's start";
     });
     ASSERT_TRUE(session.start());
-    ASSERT_TRUE(WaitUntil([&] { return ready; }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return ready; }));
     EXPECT_TRUE(firstRunCheck);
 
     Engine& engine = session.engine();
@@ -94,7 +76,7 @@ TEST(SessionHold, TheCycleWaitsForAMaintenanceJobAndGoesOnAfterIt) {
     const JobResult result = QuickBackup(maintained, view);
     ASSERT_TRUE(result.ok) << result.detail.toStdString();
     EXPECT_EQ(view.queuedAtEachStep, (QList<qsizetype>{1, 1}));
-    EXPECT_TRUE(WaitUntil([&] { return engine.state.stores.InputStore.isEmpty(); }))
+    EXPECT_TRUE(ProcessEventsUntil([&] { return engine.state.stores.InputStore.isEmpty(); }))
         << "the phrase is taken once the job has ended";
     session.shutdown();
 }

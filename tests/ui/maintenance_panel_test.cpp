@@ -1,6 +1,7 @@
 #include "ui/maintenance_panel.h"
 
 #include "dbadmin/backup_files.h"
+#include "press_button.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,7 @@ class MaintenanceWindow : public EngineFixture {
         };
         console.show();
     }
-    void press(const QString& caption) {
-        for (QPushButton* button : panel->findChildren<QPushButton*>())
-            if (button->text() == caption) return button->click();
-        ADD_FAILURE() << caption.toStdString();
-    }
+    void press(const QString& caption) { PressButton(*panel, caption); }
     qint64 questions() {
         brain.db().open("SELECT COUNT(*) AS n FROM interface_q");
         return brain.db().field("n").toLongLong();
