@@ -122,6 +122,13 @@ void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view) {
     view.report("Repaired: " + check.damaged.join(", ") + ".");
 }
 
+// A backup or a rebuild reads the whole brain: it is checked and repaired first.
+void CheckFirst(MaintainedBrain& brain, JobView& view) {
+    view.status(kStatusChecking);
+    RepairDatabaseFiles(brain, view);
+    view.pause(1000);
+}
+
 // Loads the safety backup after a failed change; says what became of the brain.
 QString LoadSafetyBackup(MaintainedBrain& brain, const Dump& safety) {
     try {
@@ -146,9 +153,7 @@ JobResult RepairDatabase(MaintainedBrain& brain, JobView& view, const QString& s
 
 JobResult QuickBackup(MaintainedBrain& brain, JobView& view) {
     return Run(brain, kBackupError, [&] {
-        view.status(kStatusChecking);
-        RepairDatabaseFiles(brain, view);
-        view.pause(1000);
+        CheckFirst(brain, view);
         view.status(kStatusBackuping);
         view.pause(1200);
         const Dump dump =
@@ -187,9 +192,7 @@ JobResult RestoreBackup(MaintainedBrain& brain, JobView& view, const QString& fi
 
 JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view) {
     return Run(brain, kRebuildFailed, [&] {
-        view.status(kStatusChecking);
-        RepairDatabaseFiles(brain, view);
-        view.pause(1000);
+        CheckFirst(brain, view);
         view.status(kStatusExporting);
         view.pause(1000);
         const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_REBUILD", DumpScope::Whole,
