@@ -1,5 +1,6 @@
 // talvane: the chat character with its console window, or headless for servers and scripts.
 
+#include "app/exchange_commands.h"
 #include "app/headless_outside.h"
 #include "app/program_signals.h"
 #include "app/stdin_feeder.h"
@@ -20,6 +21,7 @@ namespace {
 struct Options {
     bool headless = false;
     QString home;
+    ExchangeArguments exchange;
 };
 
 bool DisplayAvailable() {
@@ -37,10 +39,28 @@ Options ParseOptions(const QStringList& arguments) {
                                       "Run without windows: console lines on stdout, "
                                       "the owner's phrases from stdin.");
     const QCommandLineOption home("home", "Use DIR as the program home.", "DIR");
+    const QCommandLineOption exportData("export",
+                                        "Export the --items into MySQL/Exchange/NAME.xpt.", "NAME");
+    const QCommandLineOption items("items",
+                                   "The items to export, as the manager's check boxes "
+                                   "name them, separated by commas.",
+                                   "LIST");
+    const QCommandLineOption description("description", "The exported data file's description.",
+                                         "TEXT");
+    const QCommandLineOption importData(
+        "import", "Import a data file: a path, or a name in MySQL/Exchange.", "FILE");
+    const QCommandLineOption list("list-data-files",
+                                  "List the data files of MySQL/Exchange with their descriptions.");
     parser.addOption(headless);
     parser.addOption(home);
+    parser.addOptions({exportData, items, description, importData, list});
     parser.process(arguments);
-    return Options{parser.isSet(headless), parser.value(home)};
+    Options options{parser.isSet(headless), parser.value(home), {}};
+    options.exchange = {parser.isSet(exportData),  parser.value(exportData),
+                        parser.value(items),       parser.value(description),
+                        parser.isSet(description), parser.isSet(importData),
+                        parser.value(importData),  parser.isSet(list)};
+    return options;
 }
 
 // Leaves IRC with the quit message, then ends the event loop.
@@ -118,7 +138,8 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    bool headless = arguments.contains("--headless") || !DisplayAvailable();
+    bool headless = arguments.contains("--headless") || !DisplayAvailable() ||
+                    AsksForExchangeCommand(arguments);
     std::unique_ptr<QCoreApplication> app;
     if (headless) {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -135,6 +156,7 @@ int main(int argc, char** argv) {
         ReportRefusal(lock.refusal(), headless);
         return taken == HomeLock::Outcome::InUse ? 2 : 1;
     }
+    if (AsksForExchangeCommand(arguments)) return RunExchangeCommand(home, options.exchange);
     if (!headless) return RunGui(home);
     // Asked for or not, a script sees the same first line.
     WriteStdout(
