@@ -3,6 +3,8 @@
 #include "exchange_items.h"
 #include "maintenance_jobs.h"
 
+#include <QMetaType>
+
 // What to export: the data file's stem (already cleaned), the chosen items in the table's order,
 // and the description, automatic when left empty.
 struct ExportRequest {
@@ -21,3 +23,5 @@ JobResult ExportData(MaintainedBrain& brain, JobView& view, const ExportRequest&
 // is touched, when any line is not a row of an exportable table or a dump's own line. A failure
 // while adding loads the safety backup taken before: the brain is as it was.
 JobResult ImportData(MaintainedBrain& brain, JobView& view, const QString& path);
+
+Q_DECLARE_METATYPE(ExportRequest)
