@@ -21,11 +21,18 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kTitle = "Q.I.V.O™";
+
+// The help line tells what the object under the cursor does.
+void Explain(QWidget* widget, const QString& text) {
+    widget->setToolTip(text);
+    widget->setStatusTip(text);
+}
 
 }  // namespace
 
@@ -51,18 +58,18 @@ ExchangeManager::ExchangeManager(QString home, ManagerDialogs* dialogs, QWidget*
     dialogs_ = dialogs ? dialogs : ownDialogs_.get();
     setWindowTitle(kManagerCaption);
     list_ = new QListWidget;
-    list_->setToolTip(
-        "The data files in MySQL/Exchange: click one to see its description, "
-        "double click to import it, right click for more.");
+    Explain(list_,
+            "The data files in MySQL/Exchange: click one to see its description, "
+            "double click to import it, right click for more.");
     list_->setDragEnabled(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QListWidget::itemClicked, this, &ExchangeManager::ShowDescription);
     connect(list_, &QListWidget::itemDoubleClicked, this, &ExchangeManager::ImportData);
     connect(list_, &QListWidget::customContextMenuRequested, this, &ExchangeManager::showMenu);
     description_ = new QPlainTextEdit;
-    description_->setToolTip(
-        "The description of the selected data file, or of the next export; "
-        "left empty, an export names its items.");
+    Explain(description_,
+            "The description of the selected data file, or of the next export; "
+            "left empty, an export names its items.");
     help_ = new QLabel(kManagerHelp);
     help_->setWordWrap(true);
     help_->setFrameShape(QFrame::StyledPanel);
@@ -93,7 +100,7 @@ QWidget* ExchangeManager::itemGroup() {
     auto* layout = new QVBoxLayout(group);
     for (const ExchangeItem& item : ExchangeItems()) {
         auto* box = new QCheckBox(item.caption);
-        box->setToolTip("Export the " + item.description + ": " + item.tables.join(", ") + ".");
+        Explain(box, "Export the " + item.description + ": " + item.tables.join(", ") + ".");
         // Another choice of items makes the description the new one's to write.
         connect(box, &QCheckBox::clicked, description_, &QPlainTextEdit::clear);
         layout->addWidget(box);
@@ -120,13 +127,14 @@ QWidget* ExchangeManager::buttonRow() {
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.caption);
-        button->setToolTip(b.tip);
+        Explain(button, b.tip);
         connect(button, &QPushButton::clicked, this, b.action);
         layout->addWidget(button);
     }
     layout->addStretch();
     auto* close = new QPushButton("X");
-    close->setToolTip("Close the manager.");
+    Explain(close, "Close the manager.");
+    close->setFixedWidth(close->sizeHint().height() * 2);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
     return row;
@@ -292,6 +300,15 @@ void ExchangeManager::closeEvent(QCloseEvent* event) {
     }
     emit closed();
     QWidget::closeEvent(event);
+}
+
+bool ExchangeManager::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        help_->setText(tip.isEmpty() ? kManagerHelp : tip);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ExchangeManager::dragEnterEvent(QDragEnterEvent* event) {

@@ -5,10 +5,12 @@
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 
 namespace {
@@ -157,6 +159,8 @@ TEST_F(ManagerTest, TheWindowDrawsAtDesktopSize) {
     manager.select("first.xpt");
     manager.ShowDescription();
     manager.resize(1280, 800);
+    QStatusTipEvent hover("Export the positives: words_positive.");
+    QApplication::sendEvent(manager.itemBox(6), &hover);
     const QImage shot = manager.grab().toImage();
     EXPECT_EQ(shot.size(), QSize(1280, 800));
     shot.save(QDir::temp().filePath("talvane_exchange_manager.png"));
