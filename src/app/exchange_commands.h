@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QList>
 
-// The one-shot commands of exchange data files, as the command line gives them.
-struct ExchangeArguments {
-    bool exporting = false;
-    QString exportName;   // --export NAME
-    QString items;        // --items "Positives,Negatives": check box captions, any letter case
-    QString description;  // --description TEXT
-    bool describe = false;
-    bool importing = false;
-    QString importFile;  // --import FILE: a path, or a name in MySQL/Exchange
-    bool list = false;   // --list-data-files
-};
+struct OneShotRun;
 
-// Whether the arguments ask for one of these commands; they run without windows.
-bool AsksForExchangeCommand(const QStringList& arguments);
-
-// Runs the command on the home; returns the exit code: 0 done, 1 failed (why on stderr), 2 the
-// arguments do not make a command.
-int RunExchangeCommand(const QString& home, const ExchangeArguments& arguments);
+// --items and --description, the options that go with --export.
+QList<QCommandLineOption> ExportModifiers();
+// Exports the --items (check box captions, any letter case, separated by commas) into
+// MySQL/Exchange/NAME.xpt; an existing data file of that name is left as it is.
+int RunExport(OneShotRun& run);
+// Imports FILE: a path, or a name in MySQL/Exchange with or without ".xpt".
+int RunImport(OneShotRun& run);
+// One line a data file: its name, a tab and its description on one line.
+int RunListDataFiles(OneShotRun& run);

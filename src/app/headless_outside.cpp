@@ -41,3 +41,14 @@ bool TerminalNotifications::askYesNo(const QString& text) {
     WriteStdout(text + " (answered No: no one to ask in headless mode)");
     return false;
 }
+
+int ReportJob(const JobResult& result) {
+    if (!result.ok) {
+        TerminalNotifications().error(result.text +
+                                      (result.detail.isEmpty() ? "" : "\n" + result.detail));
+        return 1;
+    }
+    WriteStdout(result.text);
+    if (!result.detail.isEmpty()) WriteStdout(result.detail);
+    return 0;
+}

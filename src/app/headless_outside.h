@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dbadmin/maintenance_jobs.h"
+#include "engine/engine.h"
 #include "engine/outside.h"
 
 // Headless mode is also the scripting interface: every main-console line goes to stdout as it
@@ -28,3 +30,28 @@ class TerminalNotifications final : public Notifications {
 };
 
 void WriteStdout(const QString& line);
+
+// A maintenance job without windows: each status and finding is a line, and nothing waits for
+// the owner to read it.
+class TerminalJobView final : public JobView {
+  public:
+    void status(const QString& text) override { WriteStdout(text); }
+    void report(const QString& line) override { WriteStdout(line); }
+    void pause(int) override {}
+};
+// The outcome on stdout, or on stderr when the job failed; the exit code says which.
+int ReportJob(const JobResult& result);
+
+// Everything a session without windows reaches the world through.
+struct TerminalOutside {
+    StdoutConsole console;
+    StdoutAdditionalConsole additional;
+    TerminalNotifications notifications;
+    SilentSounds sounds;
+    SystemClock clock;
+    SystemRandom random;
+
+    Outside outside() {
+        return Outside{&console, &additional, &notifications, &sounds, nullptr, &clock, &random};
+    }
+};

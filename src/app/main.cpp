@@ -1,27 +1,30 @@
 // talvane: the chat character with its console window, or headless for servers and scripts.
 
-#include "app/exchange_commands.h"
 #include "app/headless_outside.h"
+#include "app/one_shot.h"
 #include "app/program_signals.h"
 #include "app/stdin_feeder.h"
+#include "dbadmin/maintenance_texts.h"
 #include "engine/home_lock.h"
 #include "engine/program_home.h"
 #include "pipeline/session.h"
 #include "ui/additional_console.h"
 #include "ui/main_console.h"
+#include "ui/maintenance_panel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
 struct Options {
     bool headless = false;
     QString home;
-    ExchangeArguments exchange;
+    const OneShotCommand* oneShot = nullptr;
 };
 
 bool DisplayAvailable() {
@@ -30,37 +33,31 @@ bool DisplayAvailable() {
            qEnvironmentVariable("QT_QPA_PLATFORM") == "offscreen";
 }
 
-Options ParseOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
+// Fills `options`; returns the exit code when the command line ends the program here (a usage
+// error; --help and --version end it themselves).
+std::optional<int> ParseOptions(QCommandLineParser& parser, const QStringList& arguments,
+                                Options& options) {
     parser.setApplicationDescription("Q.I.V.O™ Quenmark Talvane™, a trainable chat character.");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption headless("headless",
                                       "Run without windows: console lines on stdout, "
                                       "the owner's phrases from stdin.");
     const QCommandLineOption home("home", "Use DIR as the program home.", "DIR");
-    const QCommandLineOption exportData("export",
-                                        "Export the --items into MySQL/Exchange/NAME.xpt.", "NAME");
-    const QCommandLineOption items("items",
-                                   "The items to export, as the manager's check boxes "
-                                   "name them, separated by commas.",
-                                   "LIST");
-    const QCommandLineOption description("description", "The exported data file's description.",
-                                         "TEXT");
-    const QCommandLineOption importData(
-        "import", "Import a data file: a path, or a name in MySQL/Exchange.", "FILE");
-    const QCommandLineOption list("list-data-files",
-                                  "List the data files of MySQL/Exchange with their descriptions.");
     parser.addOption(headless);
     parser.addOption(home);
-    parser.addOptions({exportData, items, description, importData, list});
-    parser.process(arguments);
-    Options options{parser.isSet(headless), parser.value(home), {}};
-    options.exchange = {parser.isSet(exportData),  parser.value(exportData),
-                        parser.value(items),       parser.value(description),
-                        parser.isSet(description), parser.isSet(importData),
-                        parser.value(importData),  parser.isSet(list)};
-    return options;
+    AddOneShotOptions(parser);
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet(help)) parser.showHelp(kExitSuccess);
+    if (parser.isSet(version)) parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError("Unexpected argument \"" + parser.positionalArguments().first() + "\".");
+    QString error;
+    options.oneShot = AskedOneShot(parser, error);
+    if (!error.isEmpty()) return UsageError(error);
+    options.headless = parser.isSet(headless);
+    options.home = parser.value(home);
+    return std::nullopt;
 }
 
 // Leaves IRC with the quit message, then ends the event loop.
@@ -78,6 +75,11 @@ int RunHeadless(Session& session, QCoreApplication& app) {
     int code = 0;
     HandleProgramSignals([&] { LeaveAndQuit(session); },
                          [&] { session.online().PauseArtificialIntelect(); });
+    QObject::connect(&session, &Session::firstRunCheckDue, &app, [&] {
+        MaintainedBrain brain = session.maintained();
+        TerminalJobView view;
+        ReportJob(RepairDatabase(brain, view, kStatusChecking));
+    });
     QObject::connect(&session, &Session::ready, &feeder, &StdinFeeder::start);
     if (!service)
         QObject::connect(&feeder, &StdinFeeder::finished, &app, [&] { LeaveAndQuit(session); });
@@ -103,6 +105,13 @@ int RunGui(const QString& home) {
     QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
                      &AdditionalConsole::showWindow);
     IrcOnline& online = session.online();
+    // Until the console hosts it on its "Maintenance" tab, the panel runs the first start's check.
+    MaintenancePanel maintenance(session.engine(), session.maintained());
+    maintenance.setScene({&window, &additional, nullptr});
+    QObject::connect(&maintenance, &MaintenancePanel::stopRequested, &online,
+                     &IrcOnline::StopArtificialIntelect);
+    QObject::connect(&session, &Session::firstRunCheckDue, &maintenance,
+                     &MaintenancePanel::FirstRunCheck);
     QObject::connect(&window, &MainConsole::startRequested, &online,
                      &IrcOnline::StartArtificialIntelect);
     QObject::connect(&window, &MainConsole::pauseRequested, &online,
@@ -138,8 +147,8 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    bool headless = arguments.contains("--headless") || !DisplayAvailable() ||
-                    AsksForExchangeCommand(arguments);
+    bool headless =
+        arguments.contains("--headless") || NamesOneShot(arguments) || !DisplayAvailable();
     std::unique_ptr<QCoreApplication> app;
     if (headless) {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -148,26 +157,26 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName("Q.I.V.O™");
     QCoreApplication::setApplicationVersion(TALVANE_VERSION);
-    const Options options = ParseOptions(arguments);
+    QCommandLineParser parser;
+    Options options;
+    if (const std::optional<int> code = ParseOptions(parser, arguments, options)) return *code;
     HandleProgramSignals([] { QCoreApplication::quit(); }, [] {});
     const QString home = ResolveHomeFolder(options.home);
     HomeLock lock(home);
     if (const HomeLock::Outcome taken = lock.take(); taken != HomeLock::Outcome::Taken) {
         ReportRefusal(lock.refusal(), headless);
-        return taken == HomeLock::Outcome::InUse ? 2 : 1;
+        return taken == HomeLock::Outcome::InUse ? kExitUsage : kExitFailure;
     }
-    if (AsksForExchangeCommand(arguments)) return RunExchangeCommand(home, options.exchange);
+    if (options.oneShot) {
+        OneShotHome oneShotHome(home);
+        OneShotRun run{parser, oneShotHome};
+        return options.oneShot->run(run);
+    }
     if (!headless) return RunGui(home);
     // Asked for or not, a script sees the same first line.
     WriteStdout(
         "Running headless: console lines go to stdout, the owner's phrases come from stdin.");
-    StdoutConsole console;
-    StdoutAdditionalConsole additional;
-    TerminalNotifications notifications;
-    SilentSounds sounds;
-    SystemClock clock;
-    SystemRandom random;
-    Session session(
-        home, Outside{&console, &additional, &notifications, &sounds, nullptr, &clock, &random});
+    TerminalOutside terminal;
+    Session session(home, terminal.outside());
     return RunHeadless(session, *app);
 }

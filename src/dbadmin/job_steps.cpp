@@ -18,6 +18,17 @@ Dump SafetyBackup(MaintainedBrain& brain, JobView& view, const QString& before, 
     return dump;
 }
 
+Dump SafetyBackupFirst(MaintainedBrain& brain, JobView& view, const QString& before,
+                       DumpScope scope, const Refusal& refusal) {
+    try {
+        return SafetyBackup(brain, view, before, scope);
+    } catch (const ToolError& e) {
+        throw JobFailure{refusal.text,
+                         "No safety backup of the brain could be written, so nothing was " +
+                             refusal.notDone + ": " + e.message()};
+    }
+}
+
 void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view) {
     CheckReport check;
     try {

@@ -49,10 +49,19 @@ JobResult Run(MaintainedBrain& brain, const QString& failure, Steps steps) {
     }
 }
 
+// What a job that could not keep the brain as it was says, and what it did not do therefore.
+struct Refusal {
+    QString text;
+    QString notDone;
+};
+
 // MySQL/backups of the brain's home.
 QString BackupsOf(const MaintainedBrain& brain);
 // The brain as it is now, in a backup named for what is about to happen to it.
 Dump SafetyBackup(MaintainedBrain& brain, JobView& view, const QString& before, DumpScope scope);
+// The safety backup a job takes before it changes tables; without it the job does nothing.
+Dump SafetyBackupFirst(MaintainedBrain& brain, JobView& view, const QString& before,
+                       DumpScope scope, const Refusal& refusal);
 // The check tool first; REPAIR TABLE only on the tables it found damaged, and only once a
 // backup of what can still be read exists.
 void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view);

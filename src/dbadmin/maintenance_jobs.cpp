@@ -3,6 +3,7 @@
 #include "backup_files.h"
 #include "brain/query.h"
 #include "brain_dump.h"
+#include "clearing.h"
 #include "dump_file.h"
 #include "engine/outside.h"
 #include "index_renumbering.h"
@@ -40,16 +41,9 @@ JobResult RestoreBackup(MaintainedBrain& brain, JobView& view, const QString& fi
             throw JobFailure{kRestoreError, "The file \"" + fileName + "\" " + fault +
                                                 ". The database was not changed."};
         view.status(kStatusBackuping);
-        Dump safety;
-        try {
-            // What can be read: a brain with a damaged table is just what a restore is for.
-            safety = SafetyBackup(brain, view, "BEFORE_RESTORE", DumpScope::Salvage);
-        } catch (const ToolError& e) {
-            throw JobFailure{kRestoreError,
-                             "No safety backup of the brain could be written, so nothing was "
-                             "restored: " +
-                                 e.message()};
-        }
+        // What can be read: a brain with a damaged table is just what a restore is for.
+        const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_RESTORE", DumpScope::Salvage,
+                                              {kRestoreError, "restored"});
         view.status(kStatusRestoring);
         try {
             LoadDump(brain.db.config(), path);
@@ -73,15 +67,8 @@ JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view) {
         view.pause(1000);
         view.status(kStatusExporting);
         view.pause(1000);
-        Dump safety;
-        try {
-            safety = SafetyBackup(brain, view, "BEFORE_REBUILD", DumpScope::Whole);
-        } catch (const ToolError& e) {
-            throw JobFailure{kBackupError,
-                             "No safety backup of the brain could be written, so nothing was "
-                             "renumbered: " +
-                                 e.message()};
-        }
+        const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_REBUILD", DumpScope::Whole,
+                                              {kBackupError, "renumbered"});
         view.pause(1000);
         view.status(kStatusRebuilding);
         try {
@@ -98,4 +85,12 @@ JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view) {
         return JobResult{true, kRebuildComplete,
                          "The brain as it was before is kept in " + safety.fileName + "."};
     });
+}
+
+JobResult ClearBrainArea(MaintainedBrain& brain, const ClearingArea& area,
+                         const ClearingCriteria& criteria, const QString& defaultChannel) {
+    return Run(brain,
+               "Clearing stopped at a database error; tables cleared before it stay cleared.", [&] {
+                   return JobResult{true, ClearArea(brain.db, area, criteria, defaultChannel), {}};
+               });
 }

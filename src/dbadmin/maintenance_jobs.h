@@ -4,6 +4,8 @@
 
 class Clock;
 class Query;
+struct ClearingArea;
+struct ClearingCriteria;
 
 // How a job shows itself: the please-wait window's status, lines of what it found and did, and
 // the pauses that let each status be seen. Without windows a status is a line and a pause none.
@@ -54,3 +56,7 @@ JobResult RestoreBackup(MaintainedBrain& brain, JobView& view, const QString& fi
 // Numbers the rows of every table with an `index` 1, 2, 3.. afresh, checking and repairing the
 // brain before and after.
 JobResult RebuildDatabase(MaintainedBrain& brain, JobView& view);
+// Clears an area of the brain by the criteria (clearing.h); the text is the message that says
+// what was cleared.
+JobResult ClearBrainArea(MaintainedBrain& brain, const ClearingArea& area,
+                         const ClearingCriteria& criteria, const QString& defaultChannel);

@@ -153,19 +153,23 @@ StartupResult StartupChecks(Engine& engine, PrivateServer& server, const WaitFun
 }
 
 ConnectivityChecker::ConnectivityChecker(Engine& engine, int intervalMs, int retryMs)
-    : engine_(engine), retryMs_(retryMs) {
+    : engine_(engine) {
     MySQL_checker.setInterval(intervalMs);
+    retry.setInterval(retryMs);
+    retry.setSingleShot(true);
     connect(&MySQL_checker, &QTimer::timeout, this, &ConnectivityChecker::MySQL_checkerTimer);
+    connect(&retry, &QTimer::timeout, this, &ConnectivityChecker::attempt);
     connect(&engine_, &Engine::brainBack, &MySQL_checker, qOverload<>(&QTimer::start));
     MySQL_checker.start();
 }
 
 void ConnectivityChecker::MySQL_checkerTimer() {
     MySQL_checker.stop();
-    attempt(0);
+    failures_ = 0;
+    attempt();
 }
 
-void ConnectivityChecker::attempt(int failures) {
+void ConnectivityChecker::attempt() {
     engine_.out.additional->logLine("A.I. > Checking MySQL connectivity at " +
                                     engine_.out.clock->now().toString("hh:mm:ss") + ".");
     try {
@@ -178,10 +182,10 @@ void ConnectivityChecker::attempt(int failures) {
     } catch (const DbError&) {
         engine_.db.disconnect();
     }
-    if (failures + 1 >= 3) {
+    if (++failures_ >= 3) {
         engine_.out.notifications->error(kLostConnectionMessage);
         emit connectionLost();
         return;
     }
-    QTimer::singleShot(retryMs_, this, [this, failures] { attempt(failures + 1); });
+    retry.start();
 }

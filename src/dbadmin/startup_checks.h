@@ -63,13 +63,16 @@ class ConnectivityChecker : public QObject {
     explicit ConnectivityChecker(Engine& engine, int intervalMs = 900000, int retryMs = 5000);
     void MySQL_checkerTimer();
 
+    QTimer MySQL_checker;
+    // The next try after a failed one.
+    QTimer retry;
+
   signals:
     void connectionLost();
 
   private:
-    void attempt(int failures);
+    void attempt();
 
     Engine& engine_;
-    QTimer MySQL_checker;
-    int retryMs_;
+    int failures_ = 0;
 };

@@ -87,8 +87,20 @@ void Session::runStartupChecks() {
     connect(recovery_.get(), &BrainRecovery::lost, this, &Session::fatal);
     checker_ = std::make_unique<ConnectivityChecker>(*engine_);
     connect(checker_.get(), &ConnectivityChecker::connectionLost, this, &Session::fatal);
+    if (result.firstRun) emit firstRunCheckDue();
     emit ready();
     online_->StartUpStep();
+}
+
+void Session::hold() {
+    QList<QTimer*> timers = {&engine_->NLPtimer, &delivery_->MultiLineAnswering,
+                             &delivery_->MMASStarter, &delivery_->typing, &lonely_->LonelyTimer};
+    if (checker_) timers << &checker_->MySQL_checker << &checker_->retry;
+    held_.hold(timers);
+}
+
+void Session::release() {
+    held_.release();
 }
 
 void Session::shutdown() {

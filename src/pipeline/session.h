@@ -2,9 +2,11 @@
 
 #include "brain/query.h"
 #include "brain_recovery.h"
+#include "dbadmin/maintenance_jobs.h"
 #include "dbadmin/private_server.h"
 #include "dbadmin/startup_checks.h"
 #include "engine/engine.h"
+#include "held_timers.h"
 #include "irc/irc_client.h"
 #include "irc/irc_link.h"
 #include "irc/irc_online.h"
@@ -18,8 +20,10 @@
 // One run of the program without its windows: the program home, the brain server, the engine
 // with its stages, the IRC connection and its online life, the start-up checks and the orderly
 // end. The GUI and headless mode differ only in the Outside they plug in; the IRC connection is
-// the session's own, whatever `outside.irc` says.
-class Session : public QObject {
+// the session's own, whatever `outside.irc` says. A maintenance job that has the brain holds the
+// session's timers: the cycle, delivery, Lonely Talking and the connectivity check wait until it
+// ends.
+class Session : public QObject, public BrainHold {
     Q_OBJECT
   public:
     Session(QString home, Outside outside, OnlineTimings timings = {});
@@ -36,9 +40,17 @@ class Session : public QObject {
 
     Engine& engine() { return *engine_; }
     IrcOnline& online() { return *online_; }
+    PrivateServer& server() { return *server_; }
     const QString& home() const { return home_; }
+    // The brain as a maintenance job takes it: the session's timers are held for the job.
+    MaintainedBrain maintained() { return {engine_->db, home_, *outside_.clock, this}; }
+
+    void hold() override;
+    void release() override;
 
   signals:
+    // The start-up checks found the first run's database check due; it runs before ready().
+    void firstRunCheckDue();
     // The start-up checks reached the brain: inputs may be fed.
     void ready();
     // The program has to close after a start-up or connectivity failure, or when the brain
@@ -61,5 +73,6 @@ class Session : public QObject {
     std::unique_ptr<IrcOnline> online_;
     std::unique_ptr<BrainRecovery> recovery_;
     std::unique_ptr<ConnectivityChecker> checker_;
+    HeldTimers held_;
     bool settingsLoaded_ = false;
 };

@@ -85,8 +85,8 @@ TEST_F(ExchangeCommands, BadArgumentsAreUsageErrorsAndFailuresSayWhy) {
         {{"--export", "abcdefghijklmnopqrstuvwxyz", "--items", "Positives"},
          2,
          "Data export canceled."},
-        {{"--items", "Positives", "--list-data-files"}, 2, "--items and --description"},
-        {{"--import", "x", "--list-data-files"}, 2, "Give one of"},
+        {{"--items", "Positives", "--list-data-files"}, 2, "--items goes only with --export."},
+        {{"--import", "x", "--list-data-files"}, 2, "cannot run together"},
         {{"--import", "nowhere"}, 1, "File does not exist! nowhere"},
     };
     for (const auto& c : cases) {

@@ -2,26 +2,16 @@
 #include "brain/query.h"
 #include "engine/input_queue.h"
 #include "support/assembled_engine.h"
+#include "support/event_waits.h"
 #include "support/managed_home.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTcpServer>
 
 #include <csignal>
-#include <functional>
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
 
 // The owner chats with the character on a home's own brain server, which a test kills -9.
 class BrainOutage : public ::testing::Test {
@@ -57,7 +47,7 @@ class BrainOutage : public ::testing::Test {
     qint64 killServer() {
         const qint64 pid = ServerPidOf(home.path());
         ::kill(pid_t(pid), SIGKILL);
-        EXPECT_TRUE(WaitUntil([pid] { return ::kill(pid_t(pid), 0) != 0; }));
+        EXPECT_TRUE(ProcessEventsUntil([pid] { return ::kill(pid_t(pid), 0) != 0; }));
         return pid;
     }
 
@@ -92,7 +82,7 @@ TEST_F(BrainOutage, TheInputThatMetTheServerGoneIsAnsweredOnceItIsBack) {
     EXPECT_TRUE(fakes.console.statusLines.last().endsWith("WAITING FOR THE BRAIN SERVER.."));
     EXPECT_EQ(engine().state.NlpCount, 1);
 
-    ASSERT_TRUE(WaitUntil([this] { return !engine().waitingForBrain; }));
+    ASSERT_TRUE(ProcessEventsUntil([this] { return !engine().waitingForBrain; }));
     EXPECT_FALSE(lost);
     EXPECT_NE(ServerPidOf(home.path()), killed) << "the server was started again";
     EXPECT_TRUE(engine().NLPtimer.isActive());
@@ -114,7 +104,7 @@ TEST_F(BrainOutage, TheInputThatMetTheServerGoneIsAnsweredOnceItIsBack) {
     QObject::connect(&checker, &ConnectivityChecker::connectionLost, [&] { closed = true; });
     checker.MySQL_checkerTimer();
     EXPECT_TRUE(engine().waitingForBrain);
-    ASSERT_TRUE(WaitUntil([this] { return !engine().waitingForBrain; }));
+    ASSERT_TRUE(ProcessEventsUntil([this] { return !engine().waitingForBrain; }));
     EXPECT_FALSE(closed || lost);
 }
 
@@ -125,7 +115,7 @@ TEST_F(BrainOutage, AServerThatCannotComeBackClosesTheProgramWithTheInputStillQu
     ASSERT_TRUE(squatter.listen(QHostAddress::LocalHost, quint16(port)));
     queue("#hi there");
     engine().NLPtimerTimer();
-    ASSERT_TRUE(WaitUntil([this] { return lost; }));
+    ASSERT_TRUE(ProcessEventsUntil([this] { return lost; }));
     ASSERT_FALSE(fakes.notifications.errors.isEmpty());
     EXPECT_TRUE(fakes.notifications.errors.last().startsWith(kLostConnectionMessage));
     EXPECT_TRUE(fakes.notifications.errors.last().contains("already used by another program"))

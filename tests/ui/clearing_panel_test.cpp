@@ -1,5 +1,6 @@
 #include "ui/clearing_panel.h"
 
+#include "press_button.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,7 @@ class ClearingWindow : public EngineFixture {
         panel->show();
         brain.db().execute("INSERT INTO interface_q (question, answer) VALUES ('%HI%', ' HO ')");
     }
-    void press(const QString& caption) {
-        for (QPushButton* button : panel->findChildren<QPushButton*>())
-            if (button->text() == caption) return button->click();
-        ADD_FAILURE() << caption.toStdString();
-    }
+    void press(const QString& caption) { PressButton(*panel, caption); }
     qint64 questions() {
         brain.db().open("SELECT COUNT(*) AS n FROM interface_q");
         return brain.db().field("n").toLongLong();

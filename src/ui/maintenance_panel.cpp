@@ -1,0 +1,136 @@
+#include "maintenance_panel.h"
+
+#include "dbadmin/backup_files.h"
+#include "dbadmin/maintenance_texts.h"
+#include "engine/engine.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Button {
+    const char* caption;
+    const char* help;
+    void (MaintenancePanel::*job)();
+};
+
+const Button kButtons[] = {
+    {"Repair Database", "Check the brain's tables and repair the damaged ones.",
+     &MaintenancePanel::RepairDatabase},
+    {"Quick Backup Database", "Write a backup of the whole brain into MySQL/backups.",
+     &MaintenancePanel::QuickBackupDatabase},
+    {"Quick Restore Database", "Choose a backup and load the whole brain from it.",
+     &MaintenancePanel::QuickRestoreDatabase},
+    {"Rebuild Database", "Number the rows of every table afresh from 1.",
+     &MaintenancePanel::RebuildDatabase},
+};
+
+}  // namespace
+
+MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidget* parent)
+    : QWidget(parent),
+      engine_(engine),
+      brain_(brain),
+      pleaseWait_(engine.out.console),
+      backupBox_(BackupFolder(brain.home), *engine.out.notifications) {
+    auto* group = new QGroupBox(" Database Maintenance ");
+    auto* buttons = new QVBoxLayout(group);
+    for (const Button& b : kButtons) {
+        auto* button = new QPushButton(b.caption);
+        button->setStatusTip(b.help);
+        connect(button, &QPushButton::clicked, this, b.job);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addStretch();
+    DB_Restore.setSingleShot(true);
+    DB_Restore.setInterval(1200);
+    connect(&DB_Restore, &QTimer::timeout, this, &MaintenancePanel::restoreChosen);
+    connect(&backupBox_, &BackupBox::restoreChosen, this, [this](const QString& name) {
+        if (!engine_.out.irc || !engine_.out.irc->IsConnected() ||
+            engine_.out.notifications->askYesNo(kAskDisconnect)) {
+            emit stopRequested();
+            chosenBackup_ = name;
+            DB_Restore.start();
+        } else {
+            restoring_.reset();
+        }
+    });
+    connect(&backupBox_, &BackupBox::dismissed, this, [this] { restoring_.reset(); });
+}
+
+MaintenancePanel::~MaintenancePanel() = default;
+
+BusyScene MaintenancePanel::scene() const {
+    if (scene_.mainConsole) return scene_;
+    return BusyScene{window(), nullptr, nullptr};
+}
+
+bool MaintenancePanel::agreed(const QString& question) {
+    Notifications& ask = *engine_.out.notifications;
+    if (!ask.askYesNo(question)) return false;
+    if (engine_.out.irc && engine_.out.irc->IsConnected() && !ask.askYesNo(kAskDisconnect))
+        return false;
+    emit stopRequested();
+    return true;
+}
+
+void MaintenancePanel::tell(const JobResult& result) {
+    pleaseWait_.finish();
+    pleaseWait_.wait(1200);
+    if (result.ok) {
+        engine_.out.notifications->information(result.text);
+        if (!result.detail.isEmpty()) pleaseWait_.report(result.detail);
+    } else {
+        engine_.out.notifications->error(result.text +
+                                         (result.detail.isEmpty() ? "" : "\n" + result.detail));
+    }
+}
+
+void MaintenancePanel::RepairDatabase() {
+    if (!agreed(kAskRepair)) return;
+    const BusyMode busy(scene(), pleaseWait_, kStatusRepairing);
+    tell(::RepairDatabase(brain_, pleaseWait_, kStatusRepairing));
+    pleaseWait_.wait(1000);
+}
+
+void MaintenancePanel::QuickBackupDatabase() {
+    if (!agreed(kAskBackup)) return;
+    const BusyMode busy(scene(), pleaseWait_, kStatusChecking);
+    const JobResult result = QuickBackup(brain_, pleaseWait_);
+    backupBox_.reread();
+    tell(result);
+}
+
+void MaintenancePanel::QuickRestoreDatabase() {
+    restoring_.emplace(scene(), pleaseWait_, kStatusRestoring, false);
+    backupBox_.reread();
+    backupBox_.show();
+    backupBox_.raise();
+}
+
+void MaintenancePanel::restoreChosen() {
+    pleaseWait_.open();
+    tell(RestoreBackup(brain_, pleaseWait_, chosenBackup_));
+    backupBox_.reread();
+    restoring_.reset();
+}
+
+void MaintenancePanel::RebuildDatabase() {
+    if (!agreed(kAskRebuild)) return;
+    const BusyMode busy(scene(), pleaseWait_, kStatusChecking);
+    const JobResult result = ::RebuildDatabase(brain_, pleaseWait_);
+    backupBox_.reread();
+    tell(result);
+}
+
+void MaintenancePanel::FirstRunCheck() {
+    const BusyMode busy(scene(), pleaseWait_, kStatusChecking);
+    const JobResult result = ::RepairDatabase(brain_, pleaseWait_, kStatusChecking);
+    if (!result.ok) return tell(result);
+    pleaseWait_.finish();
+    pleaseWait_.wait(2200);
+}
