@@ -16,14 +16,6 @@ int Fail(const QString& text) {
     return kExitFailure;
 }
 
-template <typename Job>
-int OnTheBrain(OneShotRun& run, Job job) {
-    if (!run.home.reach()) return kExitFailure;
-    MaintainedBrain brain = run.home.brain();
-    TerminalJobView view;
-    return ReportJob(job(brain, view));
-}
-
 QString ItemCaptions() {
     QStringList captions;
     for (const ExchangeItem& item : ExchangeItems())
@@ -75,7 +67,7 @@ int RunExport(OneShotRun& run) {
     if (QFileInfo::exists(target))
         return Fail(kFileExists + " " + target +
                     " was left as it is: erase it first or choose another name.");
-    return OnTheBrain(run, [&](MaintainedBrain& brain, JobView& view) {
+    return RunJob(run, [&](MaintainedBrain& brain, JobView& view) {
         return ExportData(brain, view, request);
     });
 }
@@ -84,7 +76,7 @@ int RunImport(OneShotRun& run) {
     const QString file = run.args.value("import");
     const QString path = DataFileToImport(run.home.path(), file);
     if (path.isEmpty()) return Fail(kFileMissing + " " + file);
-    return OnTheBrain(
+    return RunJob(
         run, [&](MaintainedBrain& brain, JobView& view) { return ImportData(brain, view, path); });
 }
 

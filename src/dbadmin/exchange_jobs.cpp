@@ -105,15 +105,8 @@ JobResult ImportData(MaintainedBrain& brain, JobView& view, const QString& path)
         } catch (const ExchangeSqlError& e) {
             throw JobFailure{kImportError, name + ": " + e.message() + " Nothing was imported."};
         }
-        Dump safety;
-        try {
-            safety = SafetyBackup(brain, view, "BEFORE_IMPORT", DumpScope::Whole);
-        } catch (const ToolError& e) {
-            throw JobFailure{kImportError,
-                             "No safety backup of the brain could be written, so nothing was "
-                             "imported: " +
-                                 e.message()};
-        }
+        const Dump safety = SafetyBackupFirst(brain, view, "BEFORE_IMPORT", DumpScope::Whole,
+                                              {kImportError, "imported"});
         qint64 added = 0;
         try {
             added = AddRows(brain.db, inserts);
