@@ -225,7 +225,8 @@ ArchiveReader::ArchiveReader(const QString& path) : path_(path) {
     // by its size, which no compressed one reaches.
     const bool packed =
         version == 1 ? stored.size() != registryBytes : At<quint32>(trailer, 24) != 0;
-    const QByteArray registry = packed ? Inflate(stored, registryBytes) : stored;
+    const QByteArray registry =
+        packed && !stored.isEmpty() ? Inflate(stored, registryBytes) : stored;
     if (registry.size() != registryBytes) Corrupted();
     for (quint32 i = 0; i < count; ++i) {
         Entry entry = ParseEntry(registry.mid(qsizetype(i) * entrySize, entrySize), int(version));
