@@ -34,6 +34,26 @@ void Explain(QWidget* widget, const QString& text) {
     widget->setStatusTip(text);
 }
 
+// Data files dragged out of the list are files to whatever takes them.
+class DataFileList final : public QListWidget {
+  public:
+    explicit DataFileList(QString folder) : folder_(std::move(folder)) {}
+
+  protected:
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override {
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QListWidgetItem* item : items)
+            urls << QUrl::fromLocalFile(folder_ + '/' + item->text());
+        data->setUrls(urls);
+        return data;
+    }
+    QStringList mimeTypes() const override { return {"text/uri-list"}; }
+
+  private:
+    QString folder_;
+};
+
 }  // namespace
 
 bool MessageBoxDialogs::ask(const QString& question) {
@@ -57,11 +77,12 @@ ExchangeManager::ExchangeManager(QString home, ManagerDialogs* dialogs, QWidget*
     if (!dialogs) ownDialogs_ = std::make_unique<MessageBoxDialogs>(this);
     dialogs_ = dialogs ? dialogs : ownDialogs_.get();
     setWindowTitle(kManagerCaption);
-    list_ = new QListWidget;
+    list_ = new DataFileList(folder());
     Explain(list_,
             "The data files in MySQL/Exchange: click one to see its description, "
             "double click to import it, right click for more.");
     list_->setDragEnabled(true);
+    list_->setDragDropMode(QAbstractItemView::DragOnly);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QListWidget::itemClicked, this, &ExchangeManager::ShowDescription);
     connect(list_, &QListWidget::itemDoubleClicked, this, &ExchangeManager::ImportData);

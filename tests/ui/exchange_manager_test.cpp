@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -132,6 +134,12 @@ TEST_F(ManagerTest, DroppedDataFilesAreCopiedInAndOthersRejected) {
     EXPECT_EQ(dialogs.told, QStringList{"File: \"brain.zip\" rejected, because it is an invalid "
                                         "Q.I.V.O™ data file."});
     EXPECT_EQ(manager.files(), (QStringList{"brain.XPT", "first.xpt", "second.xpt"}));
+
+    // Dragged out, a data file is its file.
+    const QListWidget* list = manager.findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    std::unique_ptr<QMimeData> dragged(list->model()->mimeData({list->model()->index(1, 0)}));
+    EXPECT_EQ(dragged->urls(), QList<QUrl>{QUrl::fromLocalFile(folder() + "/first.xpt")});
 }
 
 TEST_F(ManagerTest, TheCheckedItemsAreKeptInIemanagerIni) {
