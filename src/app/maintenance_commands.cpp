@@ -4,19 +4,6 @@
 #include "dbadmin/backup_files.h"
 #include "dbadmin/maintenance_texts.h"
 
-namespace {
-
-// Reaches the brain and runs `job` on it.
-template <typename Job>
-int RunJob(OneShotRun& run, Job job) {
-    if (!run.home.reach()) return kExitFailure;
-    MaintainedBrain brain = run.home.brain();
-    TerminalJobView view;
-    return ReportJob(job(brain, view));
-}
-
-}  // namespace
-
 int RunRepair(OneShotRun& run) {
     return RunJob(run, [](MaintainedBrain& brain, JobView& view) {
         return RepairDatabase(brain, view, kStatusRepairing);

@@ -1,6 +1,7 @@
 #include "one_shot.h"
 
 #include "app/clear_command.h"
+#include "app/exchange_commands.h"
 #include "app/maintenance_commands.h"
 #include "dbadmin/startup_checks.h"
 
@@ -41,6 +42,16 @@ const std::vector<OneShotCommand>& OneShotCommands() {
           "AREA"},
          ClearModifiers(),
          RunClear},
+        {{"export", "Export the --items of the brain into the data file MySQL/Exchange/NAME.xpt.",
+          "NAME"},
+         ExportModifiers(),
+         RunExport},
+        {{"import", "Import the data file FILE, a path or a name in MySQL/Exchange.", "FILE"},
+         {},
+         RunImport},
+        {{"list-data-files", "List the data files of MySQL/Exchange with their descriptions."},
+         {},
+         RunListDataFiles},
     };
     return commands;
 }

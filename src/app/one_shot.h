@@ -56,3 +56,12 @@ void AddOneShotOptions(QCommandLineParser& parser);
 const OneShotCommand* AskedOneShot(const QCommandLineParser& parser, QString& error);
 // Writes a usage error to stderr and gives its exit code.
 int UsageError(const QString& text);
+
+// Reaches the brain and runs `job` on it, its outcome on stdout or stderr.
+template <typename Job>
+int RunJob(OneShotRun& run, Job job) {
+    if (!run.home.reach()) return kExitFailure;
+    MaintainedBrain brain = run.home.brain();
+    TerminalJobView view;
+    return ReportJob(job(brain, view));
+}

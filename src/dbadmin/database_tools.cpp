@@ -6,11 +6,11 @@
 #include <QDir>
 
 RunResult RunDatabaseTool(const QString& tool, const DbConfig& config, const QStringList& arguments,
-                          const Redirection& files, ToolExit exit) {
+                          const Redirection& files, ToolExit exit, const QStringList& tables) {
     const ToolOptions options(config);
-    const RunResult run =
-        RunHiddenAndWait(tool, options.arguments() + arguments + QStringList{"--", config.database},
-                         QDir::tempPath(), files);
+    const RunResult run = RunHiddenAndWait(
+        tool, options.arguments() + arguments + QStringList{"--", config.database} + tables,
+        QDir::tempPath(), files);
     if (!run.started || (exit == ToolExit::MustSucceed && run.exitCode != 0))
         throw ToolError(ToolFailure(tool, run));
     return run;
