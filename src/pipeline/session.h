@@ -36,6 +36,9 @@ class Session : public QObject {
 
     Engine& engine() { return *engine_; }
     IrcOnline& online() { return *online_; }
+    LonelyTalking& lonely() { return *lonely_; }
+    // The start-up checks found the first run after installation.
+    bool firstRun() const { return firstRun_; }
     const QString& home() const { return home_; }
 
   signals:
@@ -62,4 +65,5 @@ class Session : public QObject {
     std::unique_ptr<BrainRecovery> recovery_;
     std::unique_ptr<ConnectivityChecker> checker_;
     bool settingsLoaded_ = false;
+    bool firstRun_ = false;
 };
