@@ -29,7 +29,8 @@ void HelpLine::setText(const QString& text) {
 }
 
 void HelpLine::restart() {
-    offset_ = 0;
+    // The text starts readable at the left edge, then moves on to the left.
+    offset_ = width();
     scroolhelp.start();
     update();
 }

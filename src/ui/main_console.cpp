@@ -79,7 +79,7 @@ MainConsole::MainConsole(QWidget* parent)
     new QVBoxLayout(settingsPlace_);
     settingsPlace_->layout()->setContentsMargins(0, 0, 0, 0);
     settingsPlace_->hide();
-    layout->addWidget(settingsPlace_, 2);
+    layout->addWidget(settingsPlace_, 3);
     setCentralWidget(central);
     setStatusLine("NLP COUNT: 0, PROCESSES REMAINING: 0/0");
     // Hidden behind the start-up checks until the start-up step readies them.

@@ -105,8 +105,8 @@ QWidget* SettingsPanel::declaredTab(int first, int last) {
     auto* page = new QWidget;
     auto* boxes = new QGridLayout;
     auto* edits = new QGridLayout;
-    // Short security edits stand four to a row; the others one to a row.
-    const int editColumns = first == kSecurityTab.first ? 4 : 1;
+    // Short security edits stand four to a row; the others two to a row.
+    const int editColumns = first == kSecurityTab.first ? 4 : 2;
     const int boxColumns = 3;
     int box = 0, edit = 0;
     for (int line = first; line <= last; ++line) {

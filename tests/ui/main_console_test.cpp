@@ -155,3 +155,23 @@ TEST(AutostartEntry, QuotesWhatTheExecKeyCannotHoldPlainAndLeavesOutTheDefaultHo
 }
 
 }  // namespace
+
+// Not a check: pictures of the console and every settings tab at 1280x800 for a person to look
+// at, written only when TALVANE_SCREENSHOT_DIR names a folder.
+TEST_F(Console, Screenshots) {
+    const QString folder = qEnvironmentVariable("TALVANE_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "TALVANE_SCREENSHOT_DIR is not set";
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    window.resize(1280, 800);
+    for (int i = 0; i < 12; ++i)
+        window.appendLine(QStringLiteral("A.I. > Console line %1 of the engine's log.").arg(i));
+    window.startUpStep();
+    window.grab().save(folder + "/console-closed-x" + scale + ".png");
+    button("->")->click();
+    for (int tab = 0; tab < window.settingsPanel()->count(); ++tab) {
+        window.settingsPanel()->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        window.grab().save(
+            QStringLiteral("%1/console-tab%2-x%3.png").arg(folder).arg(tab).arg(scale));
+    }
+}
