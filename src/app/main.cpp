@@ -1,5 +1,6 @@
 // talvane: the chat character with its console window, or headless for servers and scripts.
 
+#include "app/console_commands.h"
 #include "app/headless_outside.h"
 #include "app/program_signals.h"
 #include "app/stdin_feeder.h"
@@ -20,6 +21,8 @@ namespace {
 struct Options {
     bool headless = false;
     QString home;
+    QString language;  // --language: set and leave
+    bool checkUpdates = false;
 };
 
 bool DisplayAvailable() {
@@ -37,10 +40,18 @@ Options ParseOptions(const QStringList& arguments) {
                                       "Run without windows: console lines on stdout, "
                                       "the owner's phrases from stdin.");
     const QCommandLineOption home("home", "Use DIR as the program home.", "DIR");
+    const QCommandLineOption language(
+        "language", "Set the language mode, en or lv, as the first-run window does, and exit.",
+        "en|lv");
+    const QCommandLineOption checkUpdates(
+        "check-updates", "Ask the Hub Server of the settings for a newer version, and exit.");
     parser.addOption(headless);
     parser.addOption(home);
+    parser.addOption(language);
+    parser.addOption(checkUpdates);
     parser.process(arguments);
-    return Options{parser.isSet(headless), parser.value(home)};
+    return Options{parser.isSet(headless), parser.value(home), parser.value(language),
+                   parser.isSet(checkUpdates)};
 }
 
 // Leaves IRC with the quit message, then ends the event loop.
@@ -81,7 +92,8 @@ int RunGui(const QString& home) {
     if (!session.start()) return 1;
     additional.attach(session.engine());
     window.attach(session.engine());
-    QObject::connect(&session, &Session::ready, &window, &MainConsole::startUpStep);
+    QObject::connect(&session, &Session::ready, &window,
+                     [&] { window.startUpStep(session.firstRun()); });
     QObject::connect(&window, &MainConsole::lonelyTalkingSwitched, &session, [&](bool on) {
         if (!on) return session.lonely().LonelyTimer.stop();
         if (!session.engine().state.stores.TimerStore.isEmpty())
@@ -142,6 +154,8 @@ int main(int argc, char** argv) {
         ReportRefusal(lock.refusal(), headless);
         return taken == HomeLock::Outcome::InUse ? 2 : 1;
     }
+    if (!options.language.isEmpty()) return LanguageCommand(home, options.language);
+    if (options.checkUpdates) return CheckUpdatesCommand(home);
     if (!headless) return RunGui(home);
     // Asked for or not, a script sees the same first line.
     WriteStdout(

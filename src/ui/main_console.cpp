@@ -3,6 +3,8 @@
 #include "autostart.h"
 #include "brain/query.h"
 #include "engine/console_log.h"
+#include "engine/text_files.h"
+#include "language_window.h"
 #include "nickname_box.h"
 #include "settings_panel.h"
 #include "skins.h"
@@ -102,6 +104,10 @@ MainConsole::MainConsole(QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &MainConsole::Timer1Timer);
     UptimeOnline.setInterval(1000);
     connect(&UptimeOnline, &QTimer::timeout, this, &MainConsole::clockTick);
+    Timer5.setSingleShot(true);
+    Timer5.setInterval(1500);
+    connect(&Timer5, &QTimer::timeout, this, &MainConsole::Timer5Timer);
+    connect(&updates_, &UpdateCheck::finished, this, &MainConsole::updateChecked);
     safety_checker.setInterval(kSafetyMs);
     connect(&safety_checker, &QTimer::timeout, this, &MainConsole::safety_checkerTimer);
     additional_->setFocus();
@@ -179,7 +185,8 @@ void MainConsole::attach(Engine& engine) {
     ApplySkin(engine.home, engine.state.settings.consoleSkin);
     connect(settings_, &SettingsPanel::lineChanged, this, &MainConsole::settingChanged);
     connect(settings_, &SettingsPanel::checkForUpdatesRequested, this,
-            &MainConsole::checkForUpdatesRequested);
+            &MainConsole::checkForUpdatesNow);
+    quietUpdate_ = engine.state.settings.automaticUpdates;
     connect(settings_, &QTabWidget::currentChanged, this, [this] {
         play("tray.wav");
         focusA();
@@ -190,7 +197,7 @@ void MainConsole::attach(Engine& engine) {
                "out to IRC and to its own brain server on 127.0.0.1.");
 }
 
-void MainConsole::startUpStep() {
+void MainConsole::startUpStep(bool firstRun) {
     safety_checker.setInterval(kSafetyMs);
     safety_checker.start();
     status_->show();
@@ -198,7 +205,64 @@ void MainConsole::startUpStep() {
     play("ready.wav");
     const Settings& s = engine_->state.settings;
     if (s.automaticStartup && s.enableAutohideOnAutostart) hideToTray();
+    // The first run asks for the language first; its OK starts the check.
+    if (firstRun) {
+        auto* language = new LanguageWindow(*engine_, this);
+        language->setAttribute(Qt::WA_DeleteOnClose);
+        connect(language, &LanguageWindow::chosen, this, [this] {
+            settings_->showSettings();
+            Timer5.start();
+        });
+        language->show();
+    } else {
+        Timer5.start();
+    }
     Timer1.start();
+}
+
+void MainConsole::Timer5Timer() {
+    Settings& s = engine_->state.settings;
+    const QString month = engine_->out.clock->now().date().toString("MM");
+    if (month != s.lastSaveMonth &&
+        (s.automaticUpdates || engine_->out.notifications->askYesNo("Check for program updates?")))
+        checkForUpdates();
+    Timer1.start();
+}
+
+void MainConsole::checkForUpdatesNow() {
+    if (!engine_->out.notifications->askYesNo("Check for program updates now?")) return;
+    quietUpdate_ = false;
+    offlineNotices_ = 0;
+    checkForUpdates();
+}
+
+void MainConsole::checkForUpdates() {
+    const QString hub = engine_->state.settings.hubServerAddress.trimmed();
+    if (hub.isEmpty()) {
+        ConsoleLine(*engine_,
+                    "A.I. > No Q.I.V.O™ Hub Server™ address is set: updates are not checked.");
+        return;
+    }
+    QString command;
+    try {
+        command = ReadTextLines(engine_->home.path("Main/Update.dat")).value(2);
+    } catch (const TextFileError&) {
+        // Without the file the update command is empty.
+    }
+    ConsoleLine(*engine_, "A.I. > Update command: " + command);
+    ConsoleLine(*engine_, "A.I. > Please wait!");
+    ConsoleLine(*engine_, "A.I. > Checking for Q.I.V.O™ update(s)..");
+    updates_.CheckForUpdates(MetaAddress(hub),
+                             LocalVersion(engine_->home, QCoreApplication::applicationVersion()));
+}
+
+void MainConsole::updateChecked(const UpdateOutcome& outcome) {
+    for (const QString& line : UpdateLines(outcome))
+        ConsoleLine(*engine_, line);
+    if (quietUpdate_) return;
+    // The offline message is shown once for each press of the button.
+    if (outcome.kind == UpdateOutcome::Kind::Failed && ++offlineNotices_ > 1) return;
+    engine_->out.notifications->information(UpdateMessage(outcome));
 }
 
 void MainConsole::appendLine(const QString& line) {

@@ -6,6 +6,7 @@
 #include "help_line.h"
 #include "online_clock.h"
 #include "sound_player.h"
+#include "update_check.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -40,8 +41,9 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
 
     // The engine exists: the settings tabs are built on its settings and the tray comes up.
     void attach(Engine& engine);
-    // Timer2: the start-up checks reached the brain; the controls are readied.
-    void startUpStep();
+    // Timer2: the start-up checks reached the brain; the controls are readied. On the first run
+    // the language window comes first.
+    void startUpStep(bool firstRun = false);
 
     // Enables the Start, Pause and Stop buttons and tray entries as offered, the pause control
     // reading "Resume Artificial Intelect" while paused; the online clock runs while online.
@@ -56,6 +58,10 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     // emptied.
     void closingSteps();
 
+    // Timer5: the monthly update check, asked for first unless "Automatic Q.I.V.O™ Updates".
+    void Timer5Timer();
+    // "Check For Program Updates".
+    void checkForUpdatesNow();
     // Timer1: the offline reminder.
     void Timer1Timer();
     // safety_checker: the unsafe-configuration warning, at doubling intervals.
@@ -66,6 +72,7 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     const HelpLine* helpLine() const { return help_; }
 
     QTimer Timer1;          // offline reminder
+    QTimer Timer5;          // monthly update check
     QTimer UptimeOnline;    // the online clock
     QTimer safety_checker;  // unsafe-configuration warning
 
@@ -75,7 +82,6 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     void startRequested();
     void pauseRequested();
     void stopRequested();
-    void checkForUpdatesRequested();
     // The owner switched "Allow Lonely Talking".
     void lonelyTalkingSwitched(bool on);
     // The window is being closed: the program leaves IRC and ends.
@@ -96,6 +102,8 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     void clockTick();
     void saveSettings();
     bool connected() const;
+    void checkForUpdates();
+    void updateChecked(const UpdateOutcome& outcome);
 
     Engine* engine_ = nullptr;
     QPlainTextEdit* log_;
@@ -110,6 +118,9 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     SoundPlayer sounds_;
     OnlineClock clock_;
     QString savedNickname_;
+    UpdateCheck updates_;
+    bool quietUpdate_ = false;  // no questions and no latest-version message
+    int offlineNotices_ = 0;    // offline messages shown since the last button press
     bool closed_ = false;
 };
 
