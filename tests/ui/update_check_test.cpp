@@ -1,12 +1,14 @@
 #include "ui/update_check.h"
 
-#include "support/qstring_printer.h"
+#include "support/engine_fixture.h"
+#include "ui/main_console.h"
 
 #include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -144,6 +146,64 @@ TEST(UpdateTexts, SayWhatTheCheckFoundAndHowToUpdate) {
               "You already have the latest Q.I.V.O™ version.");
     EXPECT_EQ(UpdateMessage({}),
               "Cannot check for update(s) because Q.I.V.O™ Hub Server™ is offline.");
+}
+
+class ConsoleUpdates : public EngineFixture {
+  protected:
+    ConsoleUpdates() {
+        window.attach(*engine);
+        hub.files["/hub/ServerFiles/Meta.dat"] = Meta("99");
+    }
+    // Waits until the console has told what the check found.
+    void waitForTheCheck() {
+        for (int i = 0; i < 100 && fakes.console.lines.filter("A.I. > Cannot").isEmpty() &&
+                        fakes.console.lines.filter("Current version").isEmpty();
+             ++i)
+            QTest::qWait(50);
+    }
+    Hub hub;
+    MainConsole window;
+};
+
+TEST_F(ConsoleUpdates, TheButtonAsksChecksAndShowsTheNewVersion) {
+    engine->state.settings.hubServerAddress = hub.address("/hub");
+    fakes.notifications.answerYes = true;
+    window.checkForUpdatesNow();
+    EXPECT_EQ(fakes.notifications.questions.value(0), "Check for program updates now?");
+    waitForTheCheck();
+    EXPECT_TRUE(fakes.console.lines.contains("A.I. > Checking for Q.I.V.O™ update(s).."));
+    ASSERT_FALSE(fakes.notifications.informations.isEmpty());
+    EXPECT_TRUE(fakes.notifications.informations.last().startsWith(
+        "New Q.I.V.O™ update(s) version No. 99 is available."));
+}
+
+TEST_F(ConsoleUpdates, TheOfflineMessageComesOncePerPress) {
+    const quint16 port = hub.serverPort();
+    hub.close();
+    engine->state.settings.hubServerAddress = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    for (int press = 1; press <= 2; ++press) {
+        fakes.console.lines.clear();
+        window.checkForUpdatesNow();
+        waitForTheCheck();
+        EXPECT_EQ(fakes.notifications.informations.count(), press);
+    }
+    EXPECT_EQ(fakes.notifications.informations.last(),
+              "Cannot check for update(s) because Q.I.V.O™ Hub Server™ is offline.");
+}
+
+TEST_F(ConsoleUpdates, TheMonthlyCheckRunsOnceAMonthAndNotWithoutAnAddress) {
+    engine->state.settings.hubServerAddress = hub.address("/hub");
+    engine->state.settings.automaticUpdates = true;
+    engine->state.settings.lastSaveMonth = "12";
+    window.Timer5Timer();
+    EXPECT_TRUE(fakes.console.lines.filter("Checking").isEmpty()) << "saved this month";
+    EXPECT_TRUE(window.Timer1.isActive()) << "the offline reminder follows in every case";
+
+    engine->state.settings.lastSaveMonth = "11";
+    engine->state.settings.hubServerAddress.clear();
+    window.Timer5Timer();
+    EXPECT_TRUE(fakes.console.lines.filter("Checking").isEmpty());
+    EXPECT_TRUE(fakes.notifications.questions.isEmpty()) << "automatic updates do not ask";
 }
 
 }  // namespace
