@@ -3,8 +3,10 @@
 #include "brain/query.h"
 #include "support/engine_fixture.h"
 #include "ui/autostart.h"
+#include "ui/language_window.h"
 #include "ui/online_clock.h"
 #include "ui/settings_panel.h"
+#include "ui/skins.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
@@ -174,4 +176,12 @@ TEST_F(Console, Screenshots) {
         window.grab().save(
             QStringLiteral("%1/console-tab%2-x%3.png").arg(folder).arg(tab).arg(scale));
     }
+    ApplySkin(engine->home, "Night");
+    window.settingsPanel()->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    window.grab().save(folder + "/console-night-skin-x" + scale + ".png");
+    ApplySkin(engine->home, "");
+    LanguageWindow language(*engine);
+    language.show();
+    language.grab().save(folder + "/language-window-x" + scale + ".png");
 }
