@@ -274,6 +274,8 @@ void MainConsole::clear() {
 }
 
 void MainConsole::setColour(ConsoleColour colour) {
+    // A cycle at work shows in the tray too.
+    if (colour == ConsoleColour::Red) tray_.cue(ConsoleTray::Cue::Activity);
     log_->setStyleSheet(
         QStringLiteral("QPlainTextEdit { background: black; color: %1; }").arg(ColourName(colour)));
 }
@@ -310,13 +312,15 @@ void MainConsole::showOnlineControls(const OnlineControls& controls) {
     stop_->setEnabled(controls.stopEnabled);
     pause_->setText(controls.paused ? "Resume Artificial Intelect" : "Pause Artificial Intelect");
     tray_.showControls(controls);
-    const bool online = controls.stopEnabled && !controls.paused && connected();
-    if (online && !UptimeOnline.isActive()) UptimeOnline.start();
+    // The clock runs from the connection to the stop or pause, counting the seconds online.
+    onlineOffered_ = controls.stopEnabled && !controls.paused;
+    if (onlineOffered_ && !UptimeOnline.isActive()) UptimeOnline.start();
     tray_.setStatus(connected(), engine_ ? engine_->state.settings.ircServer : QString());
 }
 
 void MainConsole::clockTick() {
-    if (!connected()) return UptimeOnline.stop();
+    if (!onlineOffered_) return UptimeOnline.stop();
+    if (!connected()) return;
     clock_.tick();
     online_->setText(clock_.text());
 }
@@ -338,12 +342,13 @@ void MainConsole::toggleSettings() {
     NicknameBox* nickname = settings_->nicknameBox();
     if (open) {
         play("startai.wav");
+        // The box writes through to the settings, whose nickname is never empty.
+        const QString kept = engine_->state.settings.nickname;
         nickname->refresh();
-        nickname->setCurrentText(savedNickname_.isEmpty() ? "TalvaneBOT" : savedNickname_);
+        engine_->state.settings.nickname = kept;
         settings_->showSettings();
     } else {
         play("stopai.wav");
-        savedNickname_ = nickname->currentText();
         saveSettings();
         DetailLine(*engine_, "A.I. > Configuration saved.");
     }

@@ -117,7 +117,7 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     ConsoleTray tray_;
     SoundPlayer sounds_;
     OnlineClock clock_;
-    QString savedNickname_;
+    bool onlineOffered_ = false;  // Stop is offered and the character is not paused
     UpdateCheck updates_;
     bool quietUpdate_ = false;  // no questions and no latest-version message
     int offlineNotices_ = 0;    // offline messages shown since the last button press

@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -115,6 +117,25 @@ TEST_F(Console, TheOfflineReminderComesOnlyInAMonthWithoutASave) {
               "with \"" +
                   engine->state.settings.nickname +
                   "\". Is recommended to \"Start Artificial Intelect\".");
+}
+
+TEST_F(Console, TheOnlineClockRunsWhileOnlineAndCountsOnAfterAStop) {
+    QLabel* clock = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->text().startsWith("TIME SPENT ONLINE")) clock = label;
+    ASSERT_TRUE(clock);
+    fakes.irc.online = true;
+    window.showOnlineControls({.pauseEnabled = true, .stopEnabled = true});
+    QTest::qWait(1100);
+    EXPECT_EQ(clock->text(), "TIME SPENT ONLINE: 0:00:01");
+    fakes.irc.online = false;
+    window.showOnlineControls({.startEnabled = true});
+    QTest::qWait(1100);
+    EXPECT_FALSE(window.UptimeOnline.isActive());
+    fakes.irc.online = true;
+    window.showOnlineControls({.pauseEnabled = true, .stopEnabled = true});
+    QTest::qWait(1100);
+    EXPECT_EQ(clock->text(), "TIME SPENT ONLINE: 0:00:02");
 }
 
 class Autostart : public Console {
