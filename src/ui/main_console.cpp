@@ -2,6 +2,7 @@
 
 #include "autostart.h"
 #include "brain/query.h"
+#include "clearing_panel.h"
 #include "engine/console_log.h"
 #include "engine/text_files.h"
 #include "language_window.h"
@@ -10,6 +11,7 @@
 #include "skins.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -191,10 +193,24 @@ void MainConsole::attach(Engine& engine) {
         play("tray.wav");
         focusA();
     });
+    watchClearingWithoutKey();
     tray_.showIcon();
     DetailLine(engine,
                "A.I. > Nothing to register with a firewall here: Q.I.V.O™ only connects "
                "out to IRC and to its own brain server on 127.0.0.1.");
+}
+
+void MainConsole::watchClearingWithoutKey() {
+    for (QCheckBox* box : settings_->clearingPanel()->findChildren<QCheckBox*>()) {
+        if (box->text() != "Clear Without Security Key") continue;
+        connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+            // The warnings start over at two minutes.
+            safety_checker.setInterval(kSafetyMs);
+            if (checked)
+                engine_->out.notifications->information(
+                    "It is not recommended to enable this option!");
+        });
+    }
 }
 
 void MainConsole::startUpStep(bool firstRun) {

@@ -99,6 +99,9 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     void play(const QString& sound);
     void focusA();
     void settingChanged(int line);
+    // "Clear Without Security Key" of the clearing panel: warned against, and the unsafe-
+    // configuration warning restarts its intervals.
+    void watchClearingWithoutKey();
     void clockTick();
     void saveSettings();
     bool connected() const;

@@ -103,6 +103,16 @@ TEST_F(Console, TheUnsafeConfigurationWarningComesAtDoublingIntervals) {
         EXPECT_TRUE(fakes.notifications.balloons.last().contains("is not safe"));
         EXPECT_EQ(window.safety_checker.interval(), minutes * 60000);
     }
+    QCheckBox* withoutKey = nullptr;
+    for (QCheckBox* box : window.findChildren<QCheckBox*>())
+        if (box->text() == "Clear Without Security Key") withoutKey = box;
+    ASSERT_TRUE(withoutKey);
+    withoutKey->click();  // checked by the owner
+    withoutKey->click();  // and unchecked: no warning
+    EXPECT_EQ(fakes.notifications.informations.value(0),
+              "It is not recommended to enable this option!");
+    EXPECT_EQ(fakes.notifications.informations.size(), 1);
+    EXPECT_EQ(window.safety_checker.interval(), 2 * 60000);
 }
 
 TEST_F(Console, TheOfflineReminderComesOnlyInAMonthWithoutASave) {
