@@ -9,9 +9,7 @@ class EventEditorPanel;
 class NicknameBox;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLineEdit;
-class QPushButton;
 
 // The settings tabs of the main console: "Main Configuration", "IRC Security Configuration" and
 // "NLP Configuration" are built from the one declaration of the settings, a control per line that
@@ -30,7 +28,6 @@ class SettingsPanel : public QTabWidget {
 
     NicknameBox* nicknameBox() const { return nickname_; }
     ClearingPanel* clearingPanel() const { return clearing_; }
-    EventEditorPanel* eventEditor() const { return events_; }
 
   signals:
     // The owner changed the setting of `line` through its control.
