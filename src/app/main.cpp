@@ -102,6 +102,14 @@ int RunGui(const QString& home) {
     window.show();
     if (!session.start()) return 1;
     additional.attach(session.engine());
+    window.attach(session.engine());
+    QObject::connect(&session, &Session::ready, &window,
+                     [&] { window.startUpStep(session.firstRun()); });
+    QObject::connect(&window, &MainConsole::lonelyTalkingSwitched, &session, [&](bool on) {
+        if (!on) return session.lonely().LonelyTimer.stop();
+        if (!session.engine().state.stores.TimerStore.isEmpty())
+            session.lonely().StartLonelyTimer();
+    });
     QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
                      &AdditionalConsole::showWindow);
     IrcOnline& online = session.online();

@@ -1,6 +1,7 @@
 #include "one_shot.h"
 
 #include "app/clear_command.h"
+#include "app/console_commands.h"
 #include "app/exchange_commands.h"
 #include "app/maintenance_commands.h"
 #include "dbadmin/startup_checks.h"
@@ -52,6 +53,12 @@ const std::vector<OneShotCommand>& OneShotCommands() {
         {{"list-data-files", "List the data files of MySQL/Exchange with their descriptions."},
          {},
          RunListDataFiles},
+        {{"language", "Set the language mode, en or lv, as the first-run window does.", "en|lv"},
+         {},
+         RunLanguage},
+        {{"check-updates", "Ask the Hub Server of the settings for a newer version."},
+         {},
+         RunCheckUpdates},
     };
     return commands;
 }

@@ -27,7 +27,7 @@ QString ShippedDataFolder() {
 void SeedProgramHome(const QString& home, const QString& shipped) {
     QDir root;
     // Only the program's own files are seeded: the brain's schema stays in the shipped folder.
-    const QStringList seeded = {"Main", "MySQL", "sounds"};
+    const QStringList seeded = {"Main", "MySQL", "Skins", "sounds"};
     for (const QString& folder : seeded) {
         QDirIterator it(shipped + '/' + folder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

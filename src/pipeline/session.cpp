@@ -83,6 +83,7 @@ void Session::runStartupChecks() {
         emit fatal();
         return;
     }
+    firstRun_ = result.firstRun;
     recovery_ = std::make_unique<BrainRecovery>(*engine_, *server_);
     connect(recovery_.get(), &BrainRecovery::lost, this, &Session::fatal);
     checker_ = std::make_unique<ConnectivityChecker>(*engine_);

@@ -41,6 +41,9 @@ class Session : public QObject, public BrainHold {
     Engine& engine() { return *engine_; }
     IrcOnline& online() { return *online_; }
     PrivateServer& server() { return *server_; }
+    LonelyTalking& lonely() { return *lonely_; }
+    // The start-up checks found the first run after installation.
+    bool firstRun() const { return firstRun_; }
     const QString& home() const { return home_; }
     // The brain as a maintenance job takes it: the session's timers are held for the job.
     MaintainedBrain maintained() { return {engine_->db, home_, *outside_.clock, this}; }
@@ -75,4 +78,5 @@ class Session : public QObject, public BrainHold {
     std::unique_ptr<ConnectivityChecker> checker_;
     HeldTimers held_;
     bool settingsLoaded_ = false;
+    bool firstRun_ = false;
 };

@@ -46,7 +46,7 @@ class LogFiles : public EngineFixture {
         while (it.hasNext()) {
             const QString path = QDir(engine->home.root()).relativeFilePath(it.next());
             if (!path.startsWith("Main/") && !path.startsWith("MySQL/") &&
-                !path.startsWith("sounds/"))
+                !path.startsWith("Skins/") && !path.startsWith("sounds/"))
                 files << path;
         }
         files.sort();
