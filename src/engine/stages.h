@@ -8,6 +8,8 @@
 class Engine;
 
 // Every stage the message front end and the cycle call, in the order a message first reaches it.
+// The membership handlers' checks find the user (nick, key, address) in the request: CheckJoin the
+// channel joined as ReplyTarget, CheckNickChange the new nick, with the old one in messageChecks.
 // The subsystems above the engine fill the slots; the names are what the console and the cycle
 // trace show.
 // clang-format off
@@ -18,6 +20,9 @@ class Engine;
     X(CheckSpam)                           \
     X(CheckBadContent)                     \
     X(FoldLatvianInput)                    \
+    /* the membership handlers */          \
+    X(CheckJoin)                           \
+    X(CheckNickChange)                     \
     /* before the input is understood */   \
     X(ClassifyDaytime)                     \
     X(ResolvePrivilege)                    \

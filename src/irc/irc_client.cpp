@@ -444,7 +444,7 @@ void IrcClient::handleNick(const IrcLine& line) {
     const bool freesOurNick = features_.sameName(oldNick, wantedNick_) && !isMe(wantedNick_);
     accounts_.rename(features_.fold(oldNick), features_.fold(newNick));
     const SameLink link = sameLink();
-    emit nickChanged(oldNick, newNick);
+    emit nickChanged(oldNick, line.prefix.address(), newNick);
     if (link.holds() && freesOurNick) regainNick();
 }
 

@@ -140,7 +140,8 @@ class IrcClient : public QObject {
     void kicked(const QString& by, const QString& channel, const QString& reason);  // we were
     void userKicked(const QString& channel, const QString& nick, const QString& by,
                     const QString& reason);
-    void nickChanged(const QString& oldNick, const QString& newNick);  // someone else's
+    // Someone else's.
+    void nickChanged(const QString& oldNick, const QString& address, const QString& newNick);
     void ownNickChanged(const QString& oldNick, const QString& newNick);
     void nickRefused(const QString& nick, int numeric, const QString& text);
     void userQuit(const QString& nick, const QString& address, const QString& reason);

@@ -29,7 +29,10 @@ QString WithoutFullStop(QString text) {
 }  // namespace
 
 IrcOnline::IrcOnline(Engine& engine, IrcClient& client, OnlineTimings timings)
-    : e_(engine), client_(client), timings_(timings) {
+    : e_(engine),
+      client_(client),
+      timings_(timings),
+      membership_(engine, client, timings.rejoinAfterKickMs) {
     client_.setTimings(timings_.client);
     irc_ccheck.setInterval(timings_.connectionCheckMs);
     irc_connector.setInterval(IrcConfig{}.reconnectSeconds * 1000);
@@ -53,10 +56,6 @@ IrcOnline::IrcOnline(Engine& engine, IrcClient& client, OnlineTimings timings)
             [this](const QString& channel, int, const QString& text) {
                 ircJoinRefused(channel, text);
             });
-    connect(&client_, &IrcClient::kicked, this,
-            [this](const QString&, const QString& channel, const QString&) { ircKicked(channel); });
-    connect(&client_, &IrcClient::invited, this,
-            [this](const QString&, const QString&, const QString& channel) { ircInvite(channel); });
     connect(&client_, &IrcClient::pingPong, this, &IrcOnline::ircPingPong);
     connect(&client_, &IrcClient::message, this, &IrcOnline::ircMessage);
     connect(&client_, &IrcClient::action, this, &IrcOnline::ircMessage);
@@ -164,6 +163,7 @@ void IrcOnline::StartArtificialIntelect() {
 }
 
 void IrcOnline::StartUpStep() {
+    guarded([this] { membership_.ForgetOnlineUsers(); });
     setControls({.startEnabled = true});
     if (!e_.state.settings.automaticStartup || !client_.isOffline()) return;
     PlayCue(e_, "autostart.wav");
@@ -269,14 +269,6 @@ void IrcOnline::ircPingPong() {
                "A.I. > Pong: " + s.ircServer + " at " + LongTimeText(e_.out.clock->now().time()));
 }
 
-void IrcOnline::ircKicked(const QString& channel) {
-    if (e_.state.settings.allowRejoinAfterKick) e_.out.irc->JoinChannel(channel);
-}
-
-void IrcOnline::ircInvite(const QString& channel) {
-    if (e_.state.settings.allowAutoJoinOnInvite) e_.out.irc->JoinChannel(channel);
-}
-
 // A services host is switched on once the services know us; before 001 the line waits for it.
 void IrcOnline::ircIdentified() {
     e_.out.irc->SendPrivmsg(QStringLiteral("HostServ"), QStringLiteral("ON"));
@@ -365,7 +357,7 @@ void IrcOnline::StopArtificialIntelect() {
     } else {
         client_.disconnectFromServer();
     }
-    guarded([&] { e_.db.execute("TRUNCATE TABLE users_online"); });
+    guarded([this] { membership_.ForgetOnlineUsers(); });
     e_.out.console->setColour(ConsoleColour::Lime);
     e_.state.paused = false;
     setControls({});

@@ -3,6 +3,7 @@
 #include "engine/outside.h"
 #include "engine/stores.h"
 #include "irc_client.h"
+#include "membership.h"
 
 #include <QHash>
 #include <QObject>
@@ -20,6 +21,7 @@ struct OnlineTimings {
     int autostartPauseMs = 1000;    // between "Enabled autostart function." and connecting
     int accountAnswerMs = 5000;     // how long the owner's message waits for the WHOIS answer
     int leaveMs = 5000;             // how long leaving may wait for the QUIT to reach the server
+    int rejoinAfterKickMs = 5000;   // before joining a channel again after a kick
     IrcTimings client;              // the client's own
 };
 
@@ -49,6 +51,7 @@ class IrcOnline : public QObject {
     // the owner's nickname when that is empty).
     bool OwnerIdentityVerified(const QString& nick) const;
     const OnlineControls& controls() const { return controls_; }
+    ChannelMembership& membership() { return membership_; }
 
     QTimer irc_ccheck;
     QTimer irc_connector;
@@ -69,8 +72,6 @@ class IrcOnline : public QObject {
     void ircRegistered();
     void ircJoined(const QString& channel);
     void ircJoinRefused(const QString& channel, const QString& text);
-    void ircKicked(const QString& channel);
-    void ircInvite(const QString& channel);
     void ircPingPong();
     void ircMessage(const QString& nick, const QString& address, const QString& text,
                     const QString& channel);
@@ -91,6 +92,7 @@ class IrcOnline : public QObject {
     Engine& e_;
     IrcClient& client_;
     OnlineTimings timings_;
+    ChannelMembership membership_;
     OnlineControls controls_;
     IrcConnectSettings connectSettings_;  // of the procedure under way, for its second attempt
     QString ownerAccount_;                // from Irc.ini at the last connect

@@ -84,8 +84,9 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.UnwatchUser = UnwatchUser;
 
     // Not built yet: each says so in a detailed console line and handles nothing.
-    for (Stage* stage : {&stages.ProtectionGate, &stages.CheckFlood, &stages.CheckSpam,
-                         &stages.CheckBadContent, &stages.DispatchChatCommand})
+    for (Stage* stage :
+         {&stages.ProtectionGate, &stages.CheckFlood, &stages.CheckSpam, &stages.CheckBadContent,
+          &stages.DispatchChatCommand, &stages.CheckJoin, &stages.CheckNickChange})
         *stage = NotBuiltYet(stage->name());
     // Without a connection to IRC, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };

@@ -329,7 +329,7 @@ TEST_F(ScriptedLink, ServerLinesBecomeEvents) {
         {":carol!c@h PART #qivo :bye now", "userParted carol c@h #qivo bye now"},
         {":carol!c@h PART #qivo", "userParted carol c@h #qivo "},
         {":alice!a@h KICK #qivo dave :flood", "userKicked #qivo dave alice flood"},
-        {":dave!d@h NICK :eve", "nickChanged dave eve"},
+        {":dave!d@h NICK :eve", "nickChanged dave d@h eve"},
         {":eve!e@h QUIT :Quit: gone", "userQuit eve e@h Quit: gone"},
         {":alice!a@h INVITE bot :#other", "invited alice a@h #other"},
         {":alice!a@h INVITE someone :#other", ""},

@@ -11,17 +11,6 @@
 
 namespace {
 
-// A number the test network exported; a failure that says how to get it when it is missing.
-int FromNetwork(const char* variable) {
-    bool ok = false;
-    const int value = qEnvironmentVariable(variable).toInt(&ok);
-    if (!ok || value <= 0)
-        ADD_FAILURE() << variable
-                      << " is not set: run the tests with ./test, which starts the IRC test "
-                         "network (scripts/test-irc-network) and exports its ports.";
-    return ok ? value : 0;
-}
-
 struct Server {
     const char* name;
     const char* portVariable;
@@ -284,44 +273,16 @@ TEST_F(OnInspircd, TlsWithTheServersCertificateOrWithoutVerifying) {
 
 // A server of the test's own, so that killing it disturbs no other test.
 TEST(KilledServer, TheClientReportsTheLostLink) {
-    QTemporaryDir folder;
-    quint16 port;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        port = probe.serverPort();
-    }
-    QFile config(folder.filePath("ngircd.conf"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("[Global]\nName = irc.test\nInfo = Doomed test server\n"
-                                "Listen = 127.0.0.1\nPorts = %1\nMotdPhrase = Doomed\n"
-                                "AdminInfo1 = Talvane tests\nAdminInfo2 = Loopback\n"
-                                "AdminEMail = test@irc.test\n"
-                                "[Options]\nDNS = no\nIdent = no\nPAM = no\n")
-                     .arg(port)
-                     .toUtf8());
-    config.close();
-    QProcess ngircd;
-    ngircd.start("ngircd", {"-n", "-f", config.fileName()});
-    ASSERT_TRUE(ngircd.waitForStarted()) << "ngircd is missing: run scripts/install-deps.";
-    QTcpSocket probe;
-    ASSERT_TRUE(WaitUntil([&] {
-        if (probe.state() == QAbstractSocket::ConnectedState) return true;
-        if (probe.state() == QAbstractSocket::UnconnectedState)
-            probe.connectToHost(QHostAddress::LocalHost, port);
-        return false;
-    })) << ngircd.readAll().toStdString();
-    probe.abort();
-
+    OwnNgircd ngircd;
+    ASSERT_TRUE(ngircd.start());
     IrcClient client;
     ClientEvents events(client);
-    client.connectToServer(LocalSettings(port, "doomed"));
+    client.connectToServer(LocalSettings(ngircd.port(), "doomed"));
     ASSERT_TRUE(events.waitFor("registered doomed"));
     ngircd.kill();
     EXPECT_TRUE(events.waitFor("disconnected The server closed the connection."))
         << events.events.join('\n').toStdString();
     EXPECT_FALSE(client.isConnected());
-    ngircd.waitForFinished();
 }
 
 }  // namespace

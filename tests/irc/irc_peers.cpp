@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRandomGenerator>
+
+#include <gtest/gtest.h>
 
 bool WaitUntil(const std::function<bool()>& done, int ms) {
     const QDeadlineTimer deadline(ms);
@@ -84,7 +87,10 @@ bool ScriptedUser::connectTo(quint16 port, const QString& userNick) {
     socket->connectToHost(QHostAddress::LocalHost, port);
     if (!WaitUntil([&] { return isOpen(); })) return false;
     send("NICK " + nick);
-    send("USER " + nick + " 0 * :Scripted user");
+    // A user name holds letters and digits only, whatever the nick holds.
+    QString user = nick;
+    user.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
+    send("USER " + user + " 0 * :Scripted user");
     return !waitForLine(":irc.test 001 ", 10000).isEmpty();
 }
 
@@ -174,4 +180,55 @@ IrcTimings QuickTimings() {
     timings.nickRegainMs = 300;
     timings.closeGraceMs = 500;
     return timings;
+}
+
+int FromNetwork(const char* variable) {
+    bool ok = false;
+    const int value = qEnvironmentVariable(variable).toInt(&ok);
+    if (!ok || value <= 0)
+        ADD_FAILURE() << variable
+                      << " is not set: run the tests with ./test, which starts the IRC test "
+                         "network (scripts/test-irc-network) and exports its ports.";
+    return ok ? value : 0;
+}
+
+OwnNgircd::OwnNgircd() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    port_ = probe.serverPort();
+    QFile config(folder_.filePath("ngircd.conf"));
+    if (!config.open(QIODevice::WriteOnly)) return;
+    config.write(QStringLiteral("[Global]\nName = irc.test\nInfo = Doomed test server\n"
+                                "Listen = 127.0.0.1\nPorts = %1\nMotdPhrase = Doomed\n"
+                                "AdminInfo1 = Talvane tests\nAdminInfo2 = Loopback\n"
+                                "AdminEMail = test@irc.test\n"
+                                "[Limits]\nMaxConnectionsIP = 0\nMaxPenaltyTime = 0\n"
+                                "[Options]\nDNS = no\nIdent = no\nPAM = no\n")
+                     .arg(port_)
+                     .toUtf8());
+}
+
+OwnNgircd::~OwnNgircd() {
+    kill();
+}
+
+bool OwnNgircd::start() {
+    process_.start("ngircd", {"-n", "-f", folder_.filePath("ngircd.conf")});
+    if (!process_.waitForStarted()) {
+        ADD_FAILURE() << "ngircd is missing: run scripts/install-deps.";
+        return false;
+    }
+    QTcpSocket probe;
+    return WaitUntil([&] {
+        if (probe.state() == QAbstractSocket::ConnectedState) return true;
+        if (probe.state() == QAbstractSocket::UnconnectedState)
+            probe.connectToHost(QHostAddress::LocalHost, port_);
+        return false;
+    });
+}
+
+void OwnNgircd::kill() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished();
 }

@@ -2,9 +2,11 @@
 
 #include "irc/irc_client.h"
 
+#include <QProcess>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -87,3 +89,24 @@ IrcConnectSettings LocalSettings(quint16 port, const QString& nick);
 
 // Intervals short enough for tests, with the send governor switched off.
 IrcTimings QuickTimings();
+
+// A number the test network exported (a port, the servers' ping interval); a failure that says
+// how to get it when it is missing.
+int FromNetwork(const char* variable);
+
+// An ngircd of the test's own on a free port, which the test may kill and start again on the
+// same port without disturbing any other test.
+class OwnNgircd {
+  public:
+    OwnNgircd();
+    ~OwnNgircd();
+    // Starts the server and waits until it accepts connections.
+    bool start();
+    void kill();
+    quint16 port() const { return port_; }
+
+  private:
+    QTemporaryDir folder_;
+    quint16 port_ = 0;
+    QProcess process_;
+};
