@@ -36,15 +36,10 @@ bool CheckNickChange(Engine& e, BanLedger& ledger, const QString& /*oldNick*/,
     e.state.stores.userVariables(newNick);
     const QStringList channels = ChannelsToGuard(e, newNick, address);
     if (channels.isEmpty() || !IsBadNick(e, newNick)) return false;
-    if (!known) {
-        e.state.stores.userVariables(newNick).badNickKicks = 1;
-        for (const QString& channel : channels)
-            KickWithEvent(e, channel, newNick, "On Bn - Kick");
-        return true;
-    }
+    // A first kick never bans.
     int& kicks = e.state.stores.userVariables(newNick).badNickKicks;
-    ++kicks;
-    const bool ban = kicks > ReadSecurityLimits(s).BnKicks;
+    kicks = known ? kicks + 1 : 1;
+    const bool ban = known && kicks > ReadSecurityLimits(s).BnKicks;
     if (ban) kicks = 0;
     for (const QString& channel : channels) {
         if (ban) PlaceBan(e, ledger, newNick, address, channel, "BADNICK");

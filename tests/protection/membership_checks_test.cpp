@@ -124,7 +124,7 @@ class Bans : public ProtectionFixture {
     QStringList rows() {
         QStringList found;
         Query& db = brain.db();
-        for (db.open("SELECT * FROM users_banned ORDER BY host"); !db.eof(); db.next())
+        for (db.open("SELECT * FROM users_banned ORDER BY user"); !db.eof(); db.next())
             found << QStringList{db.field("user"), db.field("host"), db.field("ban_type"),
                                  db.field("ban_date"), db.field("ban_time")}
                          .join('|');

@@ -29,6 +29,13 @@ Outside WithIrc(FakeOutside& fakes, IrcSender& irc) {
     return outside;
 }
 
+// The default channel is joined at once; the send governor is the real one.
+OnlineTimings QuickJoiner() {
+    OnlineTimings timings;
+    timings.joinerMs = 200;
+    return timings;
+}
+
 class GuardsOnServer : public ::testing::TestWithParam<Server> {
   protected:
     void SetUp() override {
@@ -77,7 +84,7 @@ class GuardsOnServer : public ::testing::TestWithParam<Server> {
     IrcClient client;
     IrcLink link{client};
     AssembledEngine assembled{brain.db(), WithIrc(fakes, link)};
-    IrcOnline online{engine(), client, OnlineTimings{.joinerMs = 200}};
+    IrcOnline online{engine(), client, QuickJoiner()};
     std::vector<std::unique_ptr<ScriptedUser>> users;
 };
 
