@@ -1,6 +1,7 @@
 // The character as channel operator on the real servers of the test network that ./test starts:
 // it kicks and bans a flooding user through its send queue and records the bans the server set.
 
+#include "brain/nick_encoding.h"
 #include "irc/irc_link.h"
 #include "irc/irc_online.h"
 #include "irc/irc_peers.h"
@@ -130,6 +131,79 @@ TEST_P(GuardsOnServer, TwentyFloodersAtOnceAreKickedInTurnWithoutLosingTheLink) 
     for (ScriptedUser* user : flooders)
         EXPECT_FALSE(user->waitForLine("*KICK " + channel + ' ' + user->nick, 40000).isEmpty())
             << user->nick.toStdString();
+    EXPECT_TRUE(client.isConnected());
+}
+
+// What the membership handlers do around the protections: the user's users_online row and the
+// join check on a join; the rename and the nick-change check on a nick change.
+void CallMembershipChecks(Engine& engine, IrcClient& client) {
+    QObject::connect(&client, &IrcClient::userJoined,
+                     [&](const QString& nick, const QString& address, const QString& channel) {
+                         engine.db.execute("INSERT INTO users_online (user, channel) VALUES (?, ?)",
+                                           {EncodeNick(nick), channel});
+                         engine.stages.CheckJoin(engine, nick, address, channel);
+                     });
+    QObject::connect(&client, &IrcClient::received, [&](const IrcLine& line) {
+        if (line.command != "NICK" ||
+            client.features().sameName(line.prefix.nick, client.currentNick()))
+            return;
+        engine.db.execute("UPDATE users_online SET user=? WHERE user=?",
+                          {EncodeNick(line.param(0)), EncodeNick(line.prefix.nick)});
+        engine.stages.CheckNickChange(engine, line.prefix.nick, line.prefix.address(),
+                                      line.param(0));
+    });
+}
+
+TEST_P(GuardsOnServer, KicksJoinFloodersAndBadNicksOnJoinAndOnNickChange) {
+    Settings& s = engine().state.settings;
+    s.protectFromMessageFlood = false;
+    s.protectFromJoinFlood = s.protectFromBadNicknames = true;
+    s.JoinFloodMs = "5000";
+    s.JoinFloodAllowed = "1";
+    s.JoinFloodKicks = s.BnKicks = "5";
+    brain.db().execute("INSERT INTO words_bc (bc) VALUES ('SPAM')");
+    CallMembershipChecks(engine(), client);
+
+    ScriptedUser& jumpy = joinedUser("jumpy");
+    for (int again = 0; again < 2; ++again) {
+        EXPECT_TRUE(jumpy.waitForLine("*KICK " + channel, 1000).isEmpty());
+        jumpy.send("PART " + channel);
+        jumpy.send("JOIN " + channel);
+    }
+    EXPECT_FALSE(jumpy.waitForLine("*KICK " + channel + ' ' + jumpy.nick, 10000).isEmpty())
+        << jumpy.lines.join('\n').toStdString();
+
+    ScriptedUser& spammy = joinedUser("spam");
+    EXPECT_FALSE(spammy.waitForLine("*KICK " + channel + ' ' + spammy.nick, 10000).isEmpty());
+
+    ScriptedUser& changer = joinedUser("calm");
+    EXPECT_TRUE(changer.waitForLine("*KICK " + channel, 1000).isEmpty());
+    const QString badNick = UniqueName("spam");
+    changer.send("NICK " + badNick);
+    EXPECT_FALSE(changer.waitForLine("*KICK " + channel + ' ' + badNick, 10000).isEmpty())
+        << changer.lines.join('\n').toStdString();
+    EXPECT_TRUE(client.isConnected());
+}
+
+// Where the character is no operator it does nothing, whatever is written.
+TEST_P(GuardsOnServer, LeavesAChannelWhereItIsNoOperatorAlone) {
+    ScriptedUser& owner = joinedUser("chop");
+    const QString theirs = UniqueName("#own");
+    qsizetype from = owner.lines.size();
+    owner.send("JOIN " + theirs);
+    ASSERT_FALSE(owner.waitForLine("*JOIN", 5000, from).isEmpty());
+    from = owner.lines.size();
+    link.JoinChannel(theirs);
+    ASSERT_FALSE(owner.waitForLine("*JOIN", 5000, from).isEmpty());
+    for (const char* text : {"one", "two", "three", "four", "five"})
+        owner.send("PRIVMSG " + theirs + " :" + text);
+    // All five reached the character and passed, none was judged.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return fakes.console.lines.count("A.I. > Public message processing is disabled.") == 5;
+        },
+        10000));
+    EXPECT_TRUE(owner.waitForLine("* KICK ", 1000, from).isEmpty());
     EXPECT_TRUE(client.isConnected());
 }
 
