@@ -123,10 +123,6 @@ struct MessageChecks {
     bool SpamHit = false;
     bool BadContentHit = false;
     bool Highlight = false;  // the message names the character as a word
-    // CheckNickChange: the user's nick before the change (the request carries the new one), and
-    // whether the new nick was kicked as a bad nickname.
-    QString OldNick;
-    bool BadNickKick = false;
 };
 
 struct EngineState {

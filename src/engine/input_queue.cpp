@@ -10,6 +10,9 @@
 
 namespace {
 
+// One user cannot bury everybody else's answers under a heap of own inputs.
+constexpr qsizetype kMaxWaitingPerUser = 3;
+
 // What enters the engine carries no control characters: they would reach the brain, the logs
 // and the console.
 TInput Cleaned(TInput input) {
@@ -35,6 +38,15 @@ void Enqueue(Engine& engine, const TInput& raw, bool sameNickIsDuplicate) {
 }  // namespace
 
 void EnqueueIrcInput(Engine& engine, const TInput& input) {
+    const auto& queue = engine.state.stores.InputStore;
+    const QString nick = WithoutControls(input.UserNick);
+    const qsizetype waiting = std::count_if(
+        queue.begin(), queue.end(), [&](const TInput& queued) { return queued.UserNick == nick; });
+    if (waiting >= kMaxWaitingPerUser) {
+        DetailLine(engine, "A.I. > Input of " + nick + " dropped: " + QString::number(waiting) +
+                               " inputs of this user are waiting already.");
+        return;
+    }
     Enqueue(engine, input, false);
 }
 

@@ -5,7 +5,7 @@
 class Engine;
 
 // Queues a message from IRC; a record of the same nick with the same upper-case text is queued
-// only once.
+// only once, and a user with 3 inputs waiting gets no more queued.
 void EnqueueIrcInput(Engine& engine, const TInput& input);
 // Queues a phrase from the local console; dropped while the owner already has one queued.
 void EnqueueLocalInput(Engine& engine, const TInput& input);

@@ -28,7 +28,7 @@ bool Stages::complete() {
     for (const Stage* stage : all())
         if (!stage->filled()) return false;
     return DeliveryPending && UnwatchUser && OwnerIdentityVerified && IsNickAddressed &&
-           PrepareEventReply;
+           PrepareEventReply && CheckJoin && CheckNickChange && BanConfirmed;
 }
 
 void Run(const Stage& stage, Engine& engine) {

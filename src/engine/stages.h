@@ -8,8 +8,6 @@
 class Engine;
 
 // Every stage the message front end and the cycle call, in the order a message first reaches it.
-// The membership handlers' checks find the user (nick, key, address) in the request: CheckJoin the
-// channel joined as ReplyTarget, CheckNickChange the new nick, with the old one in messageChecks.
 // The subsystems above the engine fill the slots; the names are what the console and the cycle
 // trace show.
 // clang-format off
@@ -20,9 +18,6 @@ class Engine;
     X(CheckSpam)                           \
     X(CheckBadContent)                     \
     X(FoldLatvianInput)                    \
-    /* the membership handlers */          \
-    X(CheckJoin)                           \
-    X(CheckNickChange)                     \
     /* before the input is understood */   \
     X(ClassifyDaytime)                     \
     X(ResolvePrivilege)                    \
@@ -114,6 +109,16 @@ struct Stages {
     // An event message as a finished one-line text for `addressee`: a quit message, a kick reason.
     std::function<QString(Engine&, const QString& eventName, const QString& addressee)>
         PrepareEventReply;
+    // The membership handlers' protections: user `nick` at `address` joined `channel`; a user at
+    // `address` changed nick from `oldNick` to `newNick`, which answers whether it kicked the user.
+    std::function<void(Engine&, const QString& nick, const QString& address,
+                       const QString& channel)>
+        CheckJoin;
+    std::function<bool(Engine&, const QString& oldNick, const QString& address,
+                       const QString& newNick)>
+        CheckNickChange;
+    // The server shows a ban of ours set on `channel`.
+    std::function<void(Engine&, const QString& channel, const QString& mask)> BanConfirmed;
 
     // Every stage slot, in the order of the table.
     std::vector<Stage*> all();

@@ -148,15 +148,7 @@ void ChannelMembership::ownNickChanged(const QString& oldNick, const QString& ne
 void ChannelMembership::ircJoin(const QString& nick, const QString& address,
                                 const QString& channel) {
     if (!e_.state.paused) {
-        if (e_.state.settings.protectFromJoinFlood) {
-            Request& r = e_.state.request;
-            r = Request{};
-            r.UserNick = nick;
-            r.UserKey = EncodeNick(nick);
-            r.UserAddress = address;
-            r.ReplyTarget = channel;
-            Run(e_.stages.CheckJoin, e_);
-        }
+        e_.stages.CheckJoin(e_, nick, address, channel);
         cue(QStringLiteral("icons/green.ico"));
     }
     addOnlineUser(EncodeNick(nick), channel);
@@ -192,17 +184,14 @@ void ChannelMembership::ircNickChange(const QString& oldNick, const QString& add
     cue(QStringLiteral("icons/yellow.ico"));
     RenameUser(e_, oldNick, newNick);
     Settings& s = e_.state.settings;
+    const bool kicked = e_.stages.CheckNickChange(e_, oldNick, address, newNick);
+    // Only the owner proved by the services account takes the owner's nickname along.
     Request& r = e_.state.request;
     r = Request{};
     r.UserNick = newNick;
     r.UserKey = EncodeNick(newNick);
     r.UserAddress = address;
-    e_.state.messageChecks = MessageChecks{};
-    e_.state.messageChecks.OldNick = oldNick;
-    if (s.protectFromJoinFlood) Run(e_.stages.CheckNickChange, e_);
-    // Only the owner proved by the services account takes the owner's nickname along.
-    if (!e_.state.messageChecks.BadNickKick && oldNick == s.ownersNickname &&
-        e_.stages.OwnerIdentityVerified(e_))
+    if (!kicked && oldNick == s.ownersNickname && e_.stages.OwnerIdentityVerified(e_))
         s.ownersNickname = newNick;
     onlineUsersChanged();
 }

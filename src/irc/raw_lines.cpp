@@ -127,8 +127,11 @@ void HandleRawLine(Engine& e, const IrcLine& line, const IrcFeatures& features,
         for (const QString& victim : line.param(1).split(',', Qt::SkipEmptyParts))
             if (own.isMe(victim)) own.kicked(line.param(0));
     } else if (line.command == "MODE" && features.isChannel(line.param(0))) {
-        for (const IrcModeChange& change : features.walkModes(line.params.mid(1)))
+        for (const IrcModeChange& change : features.walkModes(line.params.mid(1))) {
             own.modeChanged(line.param(0), change);
+            if (change.mode == 'b' && change.adding && own.isMe(line.prefix.nick))
+                e.stages.BanConfirmed(e, line.param(0), change.param);
+        }
     } else if (line.command == "353") {
         const NameList list = ReadNameList(line, features);
         for (const IrcName& name : list.names)

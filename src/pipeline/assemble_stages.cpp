@@ -25,6 +25,10 @@
 #include "output/event_message.h"
 #include "output/lonely_talking.h"
 #include "output/prepare_delivery.h"
+#include "protection/membership_checks.h"
+#include "protection/message_checks.h"
+#include "protection/protection_actions.h"
+#include "protection/protection_gate.h"
 #include "teach/key_events.h"
 #include "teach/response_erasing.h"
 #include "teach/response_teaching.h"
@@ -32,6 +36,30 @@
 #include "teach/word_lists.h"
 
 #include <memory>
+
+namespace {
+
+// The protections share the bans that wait for the server's word.
+void AssembleProtection(Stages& stages) {
+    auto bans = std::make_shared<BanLedger>();
+    stages.ProtectionGate = ProtectionGate;
+    stages.CheckFlood = [bans](Engine& engine) { CheckFlood(engine, *bans); };
+    stages.CheckSpam = [bans](Engine& engine) { CheckSpam(engine, *bans); };
+    stages.CheckBadContent = [bans](Engine& engine) { CheckBadContent(engine, *bans); };
+    stages.CheckJoin = [bans](Engine& engine, const QString& nick, const QString& address,
+                              const QString& channel) {
+        CheckJoin(engine, *bans, nick, address, channel);
+    };
+    stages.CheckNickChange = [bans](Engine& engine, const QString& oldNick, const QString& address,
+                                    const QString& newNick) {
+        return CheckNickChange(engine, *bans, oldNick, address, newNick);
+    };
+    stages.BanConfirmed = [bans](Engine& engine, const QString& channel, const QString& mask) {
+        bans->confirmed(engine, channel, mask);
+    };
+}
+
+}  // namespace
 
 void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.FoldLatvianInput = FoldLatvianInput;
@@ -83,11 +111,10 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.StartLonelyTimer = [&lonely](Engine&) { lonely.StartLonelyTimer(); };
     stages.UnwatchUser = UnwatchUser;
 
-    // Not built yet: each says so in a detailed console line and handles nothing.
-    for (Stage* stage :
-         {&stages.ProtectionGate, &stages.CheckFlood, &stages.CheckSpam, &stages.CheckBadContent,
-          &stages.DispatchChatCommand, &stages.CheckJoin, &stages.CheckNickChange})
-        *stage = NotBuiltYet(stage->name());
+    AssembleProtection(stages);
+
+    // Not built yet: says so in a detailed console line and handles nothing.
+    stages.DispatchChatCommand = NotBuiltYet(stages.DispatchChatCommand.name());
     // Without a connection to IRC, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };
 }

@@ -52,6 +52,20 @@ TEST_F(InputQueue, IrcDuplicatesAreTheSameNickWithTheSameText) {
               "A.I. > NLP (Natural Language Processing) preparing process: 3");
 }
 
+// One user cannot bury the others: a fourth waiting input of the same nick is dropped and said.
+TEST_F(InputQueue, AUserHasAtMostThreeInputsWaiting) {
+    engine->state.settings.showDetailedConsoleLogTexts = true;
+    for (const char* text : {"one", "two", "three", "four"})
+        EnqueueIrcInput(*engine, irc("anna", text));
+    EnqueueIrcInput(*engine, irc("bob", "hi"));
+    EXPECT_EQ(queued(), (QStringList{"anna:ONE", "anna:TWO", "anna:THREE", "bob:HI"}));
+    EXPECT_TRUE(fakes.console.lines.contains(
+        "A.I. > Input of anna dropped: 3 inputs of this user are waiting already."));
+    PopInput(*engine);
+    EnqueueIrcInput(*engine, irc("anna", "five"));
+    EXPECT_EQ(queued().last(), "anna:FIVE");
+}
+
 TEST_F(InputQueue, ASecondLocalInputIsDroppedWhileTheFirstWaits) {
     EnqueueLocalInput(*engine, LocalInput(*engine, "first"));
     EnqueueLocalInput(*engine, LocalInput(*engine, "other text"));
