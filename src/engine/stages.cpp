@@ -27,8 +27,8 @@ std::vector<Stage*> Stages::all() {
 bool Stages::complete() {
     for (const Stage* stage : all())
         if (!stage->filled()) return false;
-    return DeliveryPending && UnwatchUser && OwnerIdentityVerified && IsNickAddressed &&
-           PrepareEventReply;
+    return DeliveryPending && UnwatchUser && OwnerIdentityVerified && OnlineAddressOf &&
+           ChannelNameLimit && IsNickAddressed && PrepareEventReply;
 }
 
 void Run(const Stage& stage, Engine& engine) {

@@ -103,6 +103,33 @@ TEST_F(Privileges, TheOwnersNickFromAfarIsNoOwnerUntilVerified) {
     EXPECT_EQ(rows().last(), "OWNER@owner@far.example BASIC USER");
 }
 
+TEST_F(Privileges, AnOwnerRowFromAfarCountsOnlyWhileTheOwnerIsVerified) {
+    row("Owner", "owner@home.example", "OWNER");
+    row("Owner", "owner@work.example", "COOWNER");
+    row("Renamed", "owner@home.example", "OWNER");
+    row("Co", "co@co.example", "COOWNER");
+    const struct {
+        const char* nick;
+        const char* address;
+        bool verified;
+        Privilege level;
+    } cases[] = {
+        {"Owner", "owner@home.example", false, Privilege::BasicUser},
+        {"Owner", "owner@home.example", true, Privilege::Owner},
+        {"Owner", "owner@work.example", false, Privilege::BasicUser},
+        {"Renamed", "owner@home.example", false, Privilege::BasicUser},
+        {"Renamed", "owner@home.example", true, Privilege::Owner},
+        {"Co", "co@co.example", false, Privilege::Owner},  // co-owners go by their address
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            (QString(c.nick) + '@' + c.address + (c.verified ? " verified" : "")).toStdString());
+        verifyOwner(c.verified);
+        EXPECT_EQ(resolve(c.nick, c.address), c.level);
+    }
+    EXPECT_EQ(rows().size(), 4);
+}
+
 TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNotice) {
     verifyOwner(true);
     fakes.irc.online = true;
