@@ -7,15 +7,27 @@
 
 namespace {
 
+constexpr int kQueuePollMs = 50;
+
+// Runs `next` once the lines given before have left the send queue, so that a pause is one on
+// the wire too; at once while offline, where nothing leaves.
+void WhenSent(Engine& engine, const std::function<void()>& next) {
+    if (engine.out.irc->QueuedLines() == 0 || !engine.out.irc->IsConnected()) return next();
+    QTimer::singleShot(kQueuePollMs, &engine, [&engine, next] { WhenSent(engine, next); });
+}
+
 void SendFrom(Engine& engine, const QString& nick, const QList<ReplyGroup>& groups,
               qsizetype index) {
     for (const ReplyLine& line : groups[index].lines)
         line.action ? engine.out.irc->SendAction(nick, line.text)
                     : engine.out.irc->SendPrivmsg(nick, line.text);
     if (++index >= groups.size()) return;
-    // Precise: a coarse timer may end a pause up to 5% early.
-    QTimer::singleShot(groups[index].pauseBeforeMs, Qt::PreciseTimer, &engine,
-                       [&engine, nick, groups, index] { SendFrom(engine, nick, groups, index); });
+    WhenSent(engine, [&engine, nick, groups, index] {
+        // Precise: a coarse timer may end a pause up to 5% early.
+        QTimer::singleShot(
+            groups[index].pauseBeforeMs, Qt::PreciseTimer, &engine,
+            [&engine, nick, groups, index] { SendFrom(engine, nick, groups, index); });
+    });
 }
 
 }  // namespace
