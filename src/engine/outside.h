@@ -52,6 +52,8 @@ class IrcSender {
     virtual QString CurrentNick() const = 0;
     // Whether two nicks or two channel names are the same by the server's case mapping.
     virtual bool SameName(const QString& a, const QString& b) const = 0;
+    // Lines given to the sender that have not reached the server yet.
+    virtual qsizetype QueuedLines() const { return 0; }
     virtual void SendRawLine(const QString& line) = 0;
     virtual void SendPrivmsg(const QString& target, const QString& text) = 0;
     virtual void SendNotice(const QString& target, const QString& text) = 0;

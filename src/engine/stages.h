@@ -104,6 +104,11 @@ struct Stages {
     std::function<void(Engine&, const QString& userKey)> UnwatchUser;
     // Whether the current remote user is proven to be the owner, not just using the owner's nick.
     std::function<bool(const Engine&)> OwnerIdentityVerified;
+    // The address ("ident@host") `nick` is online from now; empty when the nick is not online or
+    // its address is not known.
+    std::function<QString(const Engine&, const QString& nick)> OnlineAddressOf;
+    // The longest channel name the server takes.
+    std::function<int(const Engine&)> ChannelNameLimit;
     // Whether `nick` stands in `message` as a word of its own.
     std::function<bool(const QString& message, const QString& nick)> IsNickAddressed;
     // An event message as a finished one-line text for `addressee`: a quit message, a kick reason.

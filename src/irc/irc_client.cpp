@@ -145,6 +145,7 @@ void IrcClient::connectToServer(const IrcConnectSettings& settings) {
     offeredCaps_.clear();
     ackedCaps_.clear();
     accounts_.clear();
+    addresses_.clear();
     whoisInProgress_.clear();
     quitting_ = false;
     sasl_ = Sasl::Unused;
@@ -316,6 +317,7 @@ void IrcClient::dispatch(const IrcLine& line) {
     };
     learnOwnMask(line.prefix);
     learnAccountTag(line);
+    learnAddress(line.prefix.nick, line.prefix.user, line.prefix.host);
     const int numeric = line.numeric();
     if (numeric >= 0) {
         handleNumeric(line, numeric);
@@ -329,6 +331,15 @@ void IrcClient::learnOwnMask(const IrcPrefix& prefix) {
     if (prefix.user.isEmpty() || prefix.host.isEmpty() || !isMe(prefix.nick)) return;
     ownUser_ = prefix.user;
     ownHost_ = prefix.host;
+}
+
+void IrcClient::learnAddress(const QString& nick, const QString& user, const QString& host) {
+    if (nick.isEmpty() || user.isEmpty() || host.isEmpty() || isMe(nick)) return;
+    addresses_.insert(features_.fold(nick), user + '@' + host);
+}
+
+QString IrcClient::addressOf(const QString& nick) const {
+    return addresses_.value(features_.fold(nick));
 }
 
 // ---- registration and identity ----
@@ -443,6 +454,7 @@ void IrcClient::handleNick(const IrcLine& line) {
     }
     const bool freesOurNick = features_.sameName(oldNick, wantedNick_) && !isMe(wantedNick_);
     accounts_.rename(features_.fold(oldNick), features_.fold(newNick));
+    addresses_.insert(features_.fold(newNick), addresses_.take(features_.fold(oldNick)));
     const SameLink link = sameLink();
     emit nickChanged(oldNick, line.prefix.address(), newNick);
     if (link.holds() && freesOurNick) regainNick();
@@ -535,6 +547,7 @@ void IrcClient::handlePart(const IrcLine& line) {
     const QString channel = line.param(0);
     if (!isMe(line.prefix.nick)) {
         accounts_.forget(features_.fold(line.prefix.nick));
+        addresses_.remove(features_.fold(line.prefix.nick));
         emit userParted(line.prefix.nick, line.prefix.address(), channel, line.param(1));
         return;
     }
@@ -551,6 +564,7 @@ void IrcClient::handleKick(const IrcLine& line) {
             emit kicked(line.prefix.nick, channel, line.param(2));
         } else {
             accounts_.forget(features_.fold(victim));
+            addresses_.remove(features_.fold(victim));
             emit userKicked(channel, victim, line.prefix.nick, line.param(2));
         }
         if (!link.holds()) return;
@@ -561,6 +575,7 @@ void IrcClient::handleQuit(const IrcLine& line) {
     const bool freesOurNick =
         features_.sameName(line.prefix.nick, wantedNick_) && !isMe(wantedNick_);
     accounts_.forget(features_.fold(line.prefix.nick));
+    addresses_.remove(features_.fold(line.prefix.nick));
     const SameLink link = sameLink();
     emit userQuit(line.prefix.nick, line.prefix.address(), line.param(0));
     if (link.holds() && freesOurNick) regainNick();
@@ -677,6 +692,12 @@ void IrcClient::handleNumeric(const IrcLine& line, int numeric) {
             emit namesReply(channel, namesInProgress_.take(features_.fold(channel)));
             return;
         }
+        case 311:  // "311 me nick user host * :real name"
+            learnAddress(line.param(1), line.param(2), line.param(3));
+            return;
+        case 352:  // "352 me #c user host server nick flags :hops real name"
+            learnAddress(line.param(5), line.param(2), line.param(3));
+            return;
         case 318:
         case 330:
             handleWhoisAccount(line, numeric);

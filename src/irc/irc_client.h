@@ -105,6 +105,10 @@ class IrcClient : public QObject {
     const QString& account() const { return account_; }
     // The account `nick` is logged in as ("" for none); nothing when we do not know it now.
     std::optional<QString> accountOf(const QString& nick) const;
+    // The "user@host" the server last showed for `nick` in a line of the user's, a WHO or a WHOIS
+    // answer; empty when we have not seen it since the user came, or the user left our sight
+    // (quit, or parted or was kicked from a channel we share).
+    QString addressOf(const QString& nick) const;
     // Whether every line of a user carries the user's account (the IRCv3 account tag).
     bool hasAccountTags() const { return ackedCaps_.contains(QStringLiteral("account-tag")); }
     // The channels we are in, as the server names them.
@@ -200,6 +204,7 @@ class IrcClient : public QObject {
     void regainNick();
     void updateRegainTimer();
     void learnOwnMask(const IrcPrefix& prefix);
+    void learnAddress(const QString& nick, const QString& user, const QString& host);
     bool isMe(const QString& nick) const { return features_.sameName(nick, currentNick_); }
 
     // Queues a line; lines of operations wait for 001, registration lines do not.
@@ -236,6 +241,7 @@ class IrcClient : public QObject {
     QStringList offeredCaps_;
     QStringList ackedCaps_;
     IrcAccounts accounts_;
+    QHash<QString, QString> addresses_;     // folded nick -> "user@host"
     QHash<QString, bool> whoisInProgress_;  // folded nick -> an account line came
     bool quitting_ = false;
     Sasl sasl_ = Sasl::Unused;

@@ -51,6 +51,7 @@ void IrcFeatures::apply(const QStringList& tokens) {
     statusMsg_.clear();
     userLength_ = 10;
     hostLength_ = 63;
+    channelLength_ = 200;
     for (auto it = values_.cbegin(); it != values_.cend(); ++it)
         applyToken(it.key(), UnescapeValue(it.value()));
 }
@@ -80,10 +81,13 @@ void IrcFeatures::applyToken(const QString& name, const QString& value) {
         chanTypes_ = value;
     } else if (name == "STATUSMSG") {
         statusMsg_ = value;
-    } else if (name == "USERLEN" || name == "HOSTLEN") {
+    } else if (name == "USERLEN" || name == "HOSTLEN" || name == "CHANNELLEN") {
         bool ok = false;
         const int length = value.toInt(&ok);
-        if (ok && length > 0) (name == "USERLEN" ? userLength_ : hostLength_) = length;
+        if (!ok || length <= 0) return;
+        (name == "USERLEN"   ? userLength_
+         : name == "HOSTLEN" ? hostLength_
+                             : channelLength_) = length;
     }
 }
 

@@ -62,6 +62,8 @@ class IrcFeatures {
     // USERLEN and HOSTLEN, or the conservative lengths when the server names none.
     int userLength() const { return userLength_; }
     int hostLength() const { return hostLength_; }
+    // CHANNELLEN, or the RFC's 200 when the server names none.
+    int channelLength() const { return channelLength_; }
 
   private:
     enum class ParamUse { Always, WhenAdding, Never };
@@ -72,6 +74,6 @@ class IrcFeatures {
     QString prefixModes_, prefixSymbols_;
     QString listModes_, alwaysParamModes_, addParamModes_;  // CHANMODES groups A, B, C
     QString chanTypes_, statusMsg_;
-    int userLength_ = 10, hostLength_ = 63;
+    int userLength_ = 10, hostLength_ = 63, channelLength_ = 200;
     QHash<QString, QString> values_;  // every token the server sent, by name
 };

@@ -8,6 +8,10 @@ bool IrcLink::IsConnected() const {
     return client_.isRegistered();
 }
 
+qsizetype IrcLink::QueuedLines() const {
+    return client_.queuedLines();
+}
+
 QString IrcLink::CurrentNick() const {
     return client_.currentNick();
 }

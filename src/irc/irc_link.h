@@ -13,6 +13,7 @@ class IrcLink final : public IrcSender {
     bool IsConnected() const override;
     QString CurrentNick() const override;
     bool SameName(const QString& a, const QString& b) const override;
+    qsizetype QueuedLines() const override;
     void SendRawLine(const QString& line) override;
     void SendPrivmsg(const QString& target, const QString& text) override;
     void SendNotice(const QString& target, const QString& text) override;

@@ -50,6 +50,9 @@ class IrcOnline : public QObject {
     // Whether `nick` is logged in to the owner's services account (owner_account of Irc.ini, or
     // the owner's nickname when that is empty).
     bool OwnerIdentityVerified(const QString& nick) const;
+    // The address ("ident@host") the server shows for `nick` while we see the user; empty else.
+    QString AddressOf(const QString& nick) const { return client_.addressOf(nick); }
+    int ChannelNameLimit() const { return client_.features().channelLength(); }
     const OnlineControls& controls() const { return controls_; }
     ChannelMembership& membership() { return membership_; }
 

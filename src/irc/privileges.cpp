@@ -34,6 +34,10 @@ class PrivilegeResolution {
             type_ = db.field("type");
             r_.PrivilegeHost = db.field("host");
             r_.Privilege = LevelOf(type_);
+            if (r_.Privilege == Privilege::Owner && !ownerProved()) {
+                r_.Privilege = Privilege::BasicUser;
+                return;
+            }
             if (type_ == "BASIC USER" && settings_.testMode) return grantTemporary();
             if (type_ != "TEMPORARY") return;
         }
@@ -79,15 +83,23 @@ class PrivilegeResolution {
             r_.Privilege = Privilege::Owner;
             return;
         }
-        if (!e_.stages.OwnerIdentityVerified(e_)) {
-            DetailLine(e_, "A.I. > Owner status for " + r_.UserNick + " from " + r_.UserAddress +
-                               " not granted: the owner's identity is not verified.");
-            return;
-        }
+        if (!ownerProved()) return;
         write("OWNER");
         r_.Privilege = Privilege::Owner;
         notifyOwner(hadRemoteRow ? "Your secondary Q.I.V.O™ online owner status is now activated!"
                                  : "Your primary Q.I.V.O™ online owner status is now activated!");
+    }
+
+    // The owner's nick, and an owner row of any nick, count on IRC only while the server vouches
+    // that the user is logged in to the owner's services account: whoever takes the nick or the
+    // address of the owner is not the owner.
+    bool ownerProved() {
+        const bool ownerClaim = r_.UserNick == settings_.ownersNickname || type_ == "OWNER";
+        if (r_.UserAddress == kLocalConsole || !ownerClaim || e_.stages.OwnerIdentityVerified(e_))
+            return true;
+        DetailLine(e_, "A.I. > Owner status for " + r_.UserNick + " from " + r_.UserAddress +
+                           " not granted: the owner's identity is not verified.");
+        return false;
     }
 
     void notifyOwner(const QString& text) {

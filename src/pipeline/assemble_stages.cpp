@@ -10,6 +10,7 @@
 #include "answer/phrase_rules.h"
 #include "answer/public_gate.h"
 #include "answer/repetition.h"
+#include "commands/chat_commands.h"
 #include "engine/engine.h"
 #include "engine/stages.h"
 #include "irc/irc_online.h"
@@ -73,6 +74,9 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.SmartInputCorrection = SmartInputCorrection;
     stages.ToggleConverter = ToggleConverter;
     stages.ResolvePrivilege = ResolvePrivilege;
+    stages.DispatchChatCommand = [commands = std::make_shared<ChatCommands>()](Engine& engine) {
+        commands->DispatchChatCommand(engine);
+    };
     stages.CheckKeyEvents = CheckKeyEvents;
     stages.ApplyContextKeywords = ApplyContextKeywords;
     stages.ApplyCommandSynonyms = ApplyCommandSynonyms;
@@ -112,15 +116,18 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.UnwatchUser = UnwatchUser;
 
     AssembleProtection(stages);
-
-    // Not built yet: says so in a detailed console line and handles nothing.
-    stages.DispatchChatCommand = NotBuiltYet(stages.DispatchChatCommand.name());
     // Without a connection to IRC, the owner's status is given on the local console only.
     stages.OwnerIdentityVerified = [](const Engine&) { return false; };
+    stages.OnlineAddressOf = [](const Engine&, const QString&) { return QString(); };
+    stages.ChannelNameLimit = [](const Engine&) { return 200; };
 }
 
 void AssembleOnlineStages(Stages& stages, IrcOnline& online) {
     stages.OwnerIdentityVerified = [&online](const Engine& engine) {
         return online.OwnerIdentityVerified(engine.state.request.UserNick);
     };
+    stages.OnlineAddressOf = [&online](const Engine&, const QString& nick) {
+        return online.AddressOf(nick);
+    };
+    stages.ChannelNameLimit = [&online](const Engine&) { return online.ChannelNameLimit(); };
 }

@@ -136,18 +136,20 @@ TEST(IrcChannels, ChannelTypesAndStatusTargets) {
 }
 
 TEST(IrcFeatureTokens, MalformedValuesKeepWhatWorks) {
-    IrcFeatures features =
-        Features({"PREFIX=(ov)@", "USERLEN=x", "HOSTLEN=-3", "CHANMODES=b", "CHANTYPES="});
+    IrcFeatures features = Features(
+        {"PREFIX=(ov)@", "USERLEN=x", "HOSTLEN=-3", "CHANNELLEN=0", "CHANMODES=b", "CHANTYPES="});
     EXPECT_EQ(features.prefixModes(), "ov");
     EXPECT_EQ(features.prefixSymbols(), "@+");
     EXPECT_EQ(features.userLength(), 10);
     EXPECT_EQ(features.hostLength(), 63);
+    EXPECT_EQ(features.channelLength(), 200);
     EXPECT_FALSE(features.isChannel("#qivo"));
     EXPECT_EQ(Described(features.walkModes({"+bk", "mask"})), "+b mask, +k");
-    features.apply({"PREFIX=", "USERLEN=12", "HOSTLEN=64", "CHANTYPES=\\x23"});
+    features.apply({"PREFIX=", "USERLEN=12", "HOSTLEN=64", "CHANNELLEN=32", "CHANTYPES=\\x23"});
     EXPECT_EQ(features.prefixModes(), "");
     EXPECT_EQ(features.userLength(), 12);
     EXPECT_EQ(features.hostLength(), 64);
+    EXPECT_EQ(features.channelLength(), 32);
     EXPECT_TRUE(features.isChannel("#qivo"));
 }
 

@@ -56,6 +56,7 @@ TEST_F(Privileges, StoredStatusWordsGiveTheirLevels) {
                  {"IGNORED", Privilege::Ignored},
                  {"owner", Privilege::BasicUser},
                  {"SOMETHING", Privilege::BasicUser}};
+    verifyOwner(true);  // an OWNER row from afar counts only for the verified owner
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         brain.db().execute("DELETE FROM users_privileges");
@@ -101,6 +102,33 @@ TEST_F(Privileges, TheOwnersNickFromAfarIsNoOwnerUntilVerified) {
     // The nick is compared exactly: another spelling is just a new user.
     EXPECT_EQ(resolve("OWNER", "owner@far.example"), Privilege::BasicUser);
     EXPECT_EQ(rows().last(), "OWNER@owner@far.example BASIC USER");
+}
+
+TEST_F(Privileges, AnOwnerRowFromAfarCountsOnlyWhileTheOwnerIsVerified) {
+    row("Owner", "owner@home.example", "OWNER");
+    row("Owner", "owner@work.example", "COOWNER");
+    row("Renamed", "owner@home.example", "OWNER");
+    row("Co", "co@co.example", "COOWNER");
+    const struct {
+        const char* nick;
+        const char* address;
+        bool verified;
+        Privilege level;
+    } cases[] = {
+        {"Owner", "owner@home.example", false, Privilege::BasicUser},
+        {"Owner", "owner@home.example", true, Privilege::Owner},
+        {"Owner", "owner@work.example", false, Privilege::BasicUser},
+        {"Renamed", "owner@home.example", false, Privilege::BasicUser},
+        {"Renamed", "owner@home.example", true, Privilege::Owner},
+        {"Co", "co@co.example", false, Privilege::Owner},  // co-owners go by their address
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            (QString(c.nick) + '@' + c.address + (c.verified ? " verified" : "")).toStdString());
+        verifyOwner(c.verified);
+        EXPECT_EQ(resolve(c.nick, c.address), c.level);
+    }
+    EXPECT_EQ(rows().size(), 4);
 }
 
 TEST_F(Privileges, AVerifiedOwnerFromAfarIsEnrolledWithThePrimaryThenSecondaryNotice) {

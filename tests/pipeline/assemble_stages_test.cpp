@@ -10,11 +10,10 @@ TEST_F(EngineFixture, AssemblyFillsEveryStageSlot) {
 }
 
 TEST_F(EngineFixture, AStageNotBuiltYetSaysSoInADetailedLine) {
+    engine->stages.DetectLinks = NotBuiltYet("DetectLinks");
     engine->state.settings.showDetailedConsoleLogTexts = true;
-    engine->state.settings.allowIrcCommands = true;
     say("hello");
-    EXPECT_TRUE(
-        fakes.console.lines.contains("A.I. > The stage DispatchChatCommand is not built yet."));
+    EXPECT_TRUE(fakes.console.lines.contains("A.I. > The stage DetectLinks is not built yet."));
     engine->state.settings.showDetailedConsoleLogTexts = false;
     fakes.console.lines.clear();
     say("hello again");
