@@ -1,14 +1,21 @@
 // Answer lookup through the whole NLP cycle on taught brains of growing size: cycle times,
-// statements per cycle and the time of a "#" teaching command. Needs the test database server:
-// see README.md. Arguments: the inputs per brain size (2000), the largest size (100000).
+// statements per cycle, the time of a "#" teaching command and of the input right after it, the
+// time and memory the copy of the stored questions takes at start, and the floor the server sets:
+// the cycle's reads times a trivial read's round trip plus its writes times one durable write.
+// Needs the test database server: see README.md. Arguments: the inputs per brain size (2000),
+// the largest size (1000000).
 
 #include "bench_engine.h"
 #include "taught_brain.h"
 
+#include "answer/interface_index.h"
 #include "brain/query.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMap>
+
+#include <malloc.h>
 
 #include <cstdio>
 
@@ -61,10 +68,57 @@ qint64 DiskTempTables(Query& db) {
     return db.field("Value").toLongLong();
 }
 
-void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
+double Milliseconds(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// What the server itself takes: the round trip of a trivial read, and one single-row write that
+// waits for the server's log, as every brain write does.
+struct Floor {
+    double readMs = 0, writeMs = 0;
+};
+
+Floor MeasureFloor(Query& db) {
+    db.execute(
+        "CREATE TABLE bench_floor (`index` INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY, "
+        "value VARCHAR(64) NOT NULL DEFAULT '') ENGINE=Aria DEFAULT CHARSET=utf8mb4");
+    Timings reads, writes;
+    QElapsedTimer timer;
+    for (int i = 0; i < 300; ++i) {
+        timer.start();
+        db.open("SELECT 1 AS one");
+        reads.add(Milliseconds(timer));
+    }
+    for (int i = 0; i < 100; ++i) {
+        timer.start();
+        db.execute("INSERT INTO bench_floor (value) VALUES (?)", {QString::number(i)});
+        writes.add(Milliseconds(timer));
+    }
+    db.execute("DROP TABLE bench_floor");
+    return {reads.percentile(50), writes.percentile(50)};
+}
+
+// A copy of the stored questions as the program builds it at start: its time, and the memory it
+// keeps per taught row.
+void MeasureCopy(Query& db, int size) {
+    db.catalogue().read();
+    const size_t before = mallinfo2().uordblks;
+    QElapsedTimer timer;
+    timer.start();
+    InterfaceIndexes copy;
+    for (const char* table : {"interface_s", "interface_q"})
+        copy.current(db, table);
+    const double seconds = Milliseconds(timer) / 1000;
+    // The last result set is let go, as the program's next statement does.
+    db.open("SELECT 1 AS one");
+    const double bytes = double(mallinfo2().uordblks) - double(before);
+    std::printf("  copy at start %6.2f s, %6.0f bytes per row\n", seconds, bytes / size);
+}
+
+void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
     QMap<int, KindFigures> kinds;
-    Timings all, teaching;
-    qint64 statements = 0, maxStatements = 0, diskTempTables = 0;
+    Timings all, teaching, afterTeaching, others;
+    qint64 statements = 0, writes = 0, maxStatements = 0, diskTempTables = 0;
     for (int i = 0; i < inputs; ++i) {
         const Kind kind = KindOf(i);
         QString phrase;
@@ -95,7 +149,9 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
         const BenchEngine::Cycle cycle = bench.run(input);
         diskTempTables += DiskTempTables(bench.db()) - diskTempTablesBefore;
         all.add(cycle.ms);
+        (i > 0 && i % 25 == 0 ? afterTeaching : others).add(cycle.ms);
         statements += cycle.statements;
+        writes += cycle.writes;
         maxStatements = std::max(maxStatements, cycle.statements);
         KindFigures& figures = kinds[int(kind)];
         figures.times.add(cycle.ms);
@@ -108,11 +164,24 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
         }
     }
 
-    std::printf("\n%d taught rows, %d inputs\n", size, inputs);
+    const Floor floor = MeasureFloor(bench.db());
+    const double readsPerCycle = double(statements - writes) / double(inputs);
+    const double writesPerCycle = double(writes) / double(inputs);
+    const double floorMs = readsPerCycle * floor.readMs + writesPerCycle * floor.writeMs;
     std::printf("  cycle ms      p50 %7.2f   p95 %7.2f   p99 %7.2f   mean %7.2f\n",
                 all.percentile(50), all.percentile(95), all.percentile(99), all.mean());
-    std::printf("  statements    %.1f per cycle, at most %lld\n",
-                double(statements) / double(inputs), static_cast<long long>(maxStatements));
+    std::printf("    after a \"#\" p50 %7.2f   p95 %7.2f   max %7.2f ms (%lld inputs)\n",
+                afterTeaching.percentile(50), afterTeaching.percentile(95),
+                afterTeaching.percentile(100), static_cast<long long>(afterTeaching.ms.size()));
+    std::printf("    the others  p50 %7.2f   p95 %7.2f   max %7.2f ms\n", others.percentile(50),
+                others.percentile(95), others.percentile(100));
+    std::printf("  statements    %.1f per cycle (%.1f reads, %.1f writes), at most %lld\n",
+                double(statements) / double(inputs), readsPerCycle, writesPerCycle,
+                static_cast<long long>(maxStatements));
+    std::printf(
+        "  floor         read %.3f ms, durable write %.3f ms: %.2f ms per cycle, "
+        "p50 is %.2fx\n",
+        floor.readMs, floor.writeMs, floorMs, all.percentile(50) / floorMs);
     std::printf("  temporary tables on disk %.2f per cycle\n",
                 double(diskTempTables) / double(inputs));
     std::printf("  teaching \"#\"  p50 %7.2f   p95 %7.2f ms (%lld commands)\n",
@@ -133,7 +202,7 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int size, int inputs) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int inputs = argc > 1 ? QString(argv[1]).toInt() : 2000;
-    const int largest = argc > 2 ? QString(argv[2]).toInt() : 100000;
+    const int largest = argc > 2 ? QString(argv[2]).toInt() : 1000000;
     try {
         BenchEngine bench;
         Settings& settings = bench.engine().state.settings;
@@ -144,14 +213,16 @@ int main(int argc, char** argv) {
         AddContextKeywords(bench.db());
         TaughtBrain brain;
         int size = 0;
-        for (const int target : {1000, 10000, 100000}) {
+        for (const int target : {1000, 10000, 100000, 1000000}) {
             if (target > largest) break;
             brain.grow(bench.db(), target - size);
             size = target;
             bench.db().execute("ANALYZE TABLE interface_s, interface_q");
+            std::printf("\n%d taught rows, %d inputs\n", size, inputs);
+            MeasureCopy(bench.db(), size);
             for (int i = 0; i < 50; ++i)
                 bench.run(bench.local(brain.storedPhrase()));
-            Measure(bench, brain, size, inputs);
+            Measure(bench, brain, inputs);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "answer_bench: %s\n", error.what());

@@ -34,11 +34,13 @@ BenchEngine::Cycle BenchEngine::run(const TInput& input, int pauseSeconds) {
     fakes_.additional.chat.clear();
     EnqueueInput(*assembled_.engine, input);
     const qint64 statementsBefore = brain_.db().statementCount();
+    const qint64 writesBefore = brain_.db().writeCount();
     QElapsedTimer timer;
     timer.start();
     assembled_.engine->NLPtimerTimer();
     const Cycle cycle{double(timer.nsecsElapsed()) / 1e6,
-                      brain_.db().statementCount() - statementsBefore};
+                      brain_.db().statementCount() - statementsBefore,
+                      brain_.db().writeCount() - writesBefore};
     for (int tick = 0; tick < 100 && assembled_.delivery->MultiLineAnswering.isActive(); ++tick)
         assembled_.delivery->DeliverNextLine();
     return cycle;

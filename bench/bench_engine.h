@@ -18,6 +18,7 @@ class BenchEngine {
     struct Cycle {
         double ms = 0;
         qint64 statements = 0;
+        qint64 writes = 0;
     };
     // Runs one input through the cycle and measures it; the answer lines are delivered
     // afterwards, outside the measured time. The clock moves on by `pauseSeconds` first, as

@@ -19,9 +19,16 @@ void ExpandAdmQuestion(Engine& engine) {
     if (question.endsWith(' ')) question.chop(1);
     ConsoleLine(engine, "A.I. > Received ADM question expand command.");
     // The question keeps its blanks, so only the pattern of a one-word question can match.
-    const qint64 updated = engine.db.execute(
-        "UPDATE " + InterfaceTable(r.InputCategory) + " SET question = ? WHERE question = ?",
-        {"%%" + question + "%%", '%' + question + '%'});
+    const QString table = InterfaceTable(r.InputCategory);
+    const QString from = '%' + question + '%', to = "%%" + question + "%%";
+    const qint64 updated = engine.db.questionChanges().record(table, [&](QuestionChange& change) {
+        Query& db = engine.db;
+        db.open("SELECT `index` FROM " + table + " WHERE question = ?", {from});
+        for (db.first(); !db.eof(); db.next())
+            change.keys << db.field("index").toUInt();
+        change.question = to;
+        return db.execute("UPDATE " + table + " SET question = ? WHERE question = ?", {to, from});
+    });
     r.AdmExpandAnswered = true;
     r.Answered = true;
     AnswerWithEvent(engine, updated > 0 ? "On ADM - Expand Question" : "On ADM - Expand Error");

@@ -99,35 +99,70 @@ bool InterfaceIndex::refresh(Query& db, const QString& table) {
         *this = InterfaceIndex{};
         return false;
     }
-    if (state != signature_) {
+    if (state != signature_ && !follow(db, table, *state)) {
         rebuild(db, table);
         signature_ = state;
     }
     return true;
 }
 
-// The word lists point into the questions the rows keep.
+// Whether this connection's own changes lead from the copy's state to `now`; each change is
+// taken in as it goes. Rows taken away stay named, as the copy may name more than there is.
+bool InterfaceIndex::follow(Query& db, const QString& table, const TableState& now) {
+    const auto changes = db.questionChanges().since(table, changesSeen_);
+    if (!changes || !signature_) return false;
+    for (const QuestionChange& change : *changes) {
+        if (change.before != *signature_) return false;
+        follow(change);
+        signature_ = change.after;
+    }
+    // A row that changed its question is named by its old one as well; past a point, reading
+    // the table again takes less memory than naming them all.
+    constexpr qsizetype kMostOutgrown = 1024;
+    return *signature_ == now && rows_.size() <= 2 * rowsRead_ + kMostOutgrown;
+}
+
+void InterfaceIndex::follow(const QuestionChange& change) {
+    for (const quint32 key : change.keys)
+        add(key, AsSent(change.question));
+    if (change.from.isEmpty()) return;
+    const QString from = AsSent(change.from), to = AsSent(change.to);
+    const qsizetype known = rows_.size();
+    for (qsizetype at = 0; at < known; ++at) {
+        if (!rows_[at].question.contains(from)) continue;
+        add(rows_[at].key, QString(rows_[at].question).replace(from, to));
+    }
+}
+
 void InterfaceIndex::rebuild(Query& db, const QString& table) {
+    const qint64 reads = reads_ + 1;
     *this = InterfaceIndex{};
+    reads_ = reads;
+    changesSeen_ = db.questionChanges().end();
     rows_.reserve(db.open("SELECT `index`, question FROM " + table));
     for (db.first(); !db.eof(); db.next())
-        rows_.append({db.field("index").toUInt(), db.field("question")});
-    for (qsizetype at = 0; at < rows_.size(); ++at) {
-        const QString& question = rows_[at].question;
-        byLength_[CodePoints(question)].append(at);
-        const QList<QStringView> words = Words(question);
-        for (const QStringView word : words) {
-            QList<qsizetype>& rows = byWord_[word];
-            if (rows.isEmpty() || rows.last() != at) rows.append(at);
-        }
-        // Advanced data matching takes questions of three "%" and more as patterns.
-        if (question.count(u'%') <= 2) continue;
-        const QStringView longest = LongestWord(words);
-        if (longest.isEmpty() || HasLikeSpecials(question))
-            alwaysPatterns_.append(at);
-        else
-            byLongestWord_[longest].append(at);
+        add(db.field("index").toUInt(), db.field("question"));
+    rowsRead_ = rows_.size();
+}
+
+// The word lists point into the questions the rows keep, which never change once added.
+void InterfaceIndex::add(quint32 key, const QString& question) {
+    const qsizetype at = rows_.size();
+    rows_.append({key, question});
+    const QString& kept = rows_.last().question;
+    byLength_[CodePoints(kept)].append(at);
+    const QList<QStringView> words = Words(kept);
+    for (const QStringView word : words) {
+        QList<qsizetype>& rows = byWord_[word];
+        if (rows.isEmpty() || rows.last() != at) rows.append(at);
     }
+    // Advanced data matching takes questions of three "%" and more as patterns.
+    if (kept.count(u'%') <= 2) return;
+    const QStringView longest = LongestWord(words);
+    if (longest.isEmpty() || HasLikeSpecials(kept))
+        alwaysPatterns_.append(at);
+    else
+        byLongestWord_[longest].append(at);
 }
 
 // Equal length, and every word within the question whatever its case. Only words of ASCII

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brain/catalogue.h"
+#include "brain/question_changes.h"
 
 #include <QHash>
 #include <QList>
@@ -18,9 +19,12 @@ class Query;
 // find; where it cannot be sure of that, it names none and the lookup asks the whole table.
 class InterfaceIndex {
   public:
-    // Brings the copy up to date with the table; false when the table keeps no live checksum,
-    // and so no change could be noticed.
+    // Brings the copy up to date with the table: this connection's own changes are followed in
+    // place, any other change reads the table again. False when the table keeps no live
+    // checksum, and so no change could be noticed.
     bool refresh(Query& db, const QString& table);
+    // How often the copy has read its table whole.
+    qint64 reads() const { return reads_; }
     // The keys of every row that the mixed-word first pass (`mixedWords`) or advanced data
     // matching (`adm`) could find for the question pattern, sorted; nothing when the copy
     // cannot tell, or would name too many rows to help.
@@ -33,10 +37,16 @@ class InterfaceIndex {
         QString question;
     };
     void rebuild(Query& db, const QString& table);
+    bool follow(Query& db, const QString& table, const TableState& now);
+    void follow(const QuestionChange& change);
+    void add(quint32 key, const QString& question);
     bool mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const;
     bool admRows(const QString& pattern, QList<qsizetype>& rows) const;
 
     std::optional<TableState> signature_;
+    qint64 changesSeen_ = 0;
+    qsizetype rowsRead_ = 0;
+    qint64 reads_ = 0;
     QList<Row> rows_;
     QHash<qsizetype, QList<qsizetype>> byLength_;
     QHash<QStringView, QList<qsizetype>> byWord_;

@@ -178,6 +178,7 @@ int Query::open(const QString& sql, const QVariantList& params) {
 
 qint64 Query::execute(const QString& sql, const QVariantList& params) {
     catalogue_.written(sql);
+    ++writes_;
     try {
         run(sql, params, false);
     } catch (const DbError& e) {

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "db_config.h"
+#include "question_changes.h"
 
 #include <QHash>
 #include <QList>
@@ -78,9 +79,13 @@ class Query {
 
     // What the server's catalogue says of the brain's tables.
     Catalogue& catalogue() { return catalogue_; }
+    // This connection's own writes to the stored questions.
+    QuestionChanges& questionChanges() { return questionChanges_; }
 
-    // Statements sent since start; the benchmarks print it.
+    // Statements sent since start, and how many of them were run to write; the benchmarks print
+    // them.
     qint64 statementCount() const { return statements_; }
+    qint64 writeCount() const { return writes_; }
 
   private:
     void run(const QString& sql, const QVariantList& params, bool wantRows);
@@ -97,5 +102,7 @@ class Query {
     qsizetype current_ = 0;
     qint64 affected_ = 0;
     qint64 statements_ = 0;
+    qint64 writes_ = 0;
     Catalogue catalogue_{*this};
+    QuestionChanges questionChanges_{*this};
 };

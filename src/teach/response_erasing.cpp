@@ -106,16 +106,19 @@ bool LinkedWithContext(Engine& engine, const LastAnswer& last) {
 
 void EraseLinkedContext(Engine& engine, const LastAnswer& last) {
     const QString pattern = ContextTailPattern(last);
-    engine.db.execute("DELETE FROM interface_q WHERE question RLIKE ?", {pattern});
-    engine.db.execute("DELETE FROM interface_s WHERE question RLIKE ?", {pattern});
+    for (const QString table : {"interface_q", "interface_s"})
+        engine.db.questionChanges().keepingQuestions(
+            table, "DELETE FROM " + table + " WHERE question RLIKE ?", {pattern});
 }
 
 qint64 Erase(Engine& engine, const LastAnswer& last) {
+    QuestionChanges& changes = engine.db.questionChanges();
     if (last.all)
-        return engine.db.execute("DELETE FROM " + last.table + " WHERE question=?",
-                                 {last.question});
-    return engine.db.execute("DELETE FROM " + last.table + " WHERE question=? AND answer=?",
-                             {last.question, last.answer});
+        return changes.keepingQuestions(
+            last.table, "DELETE FROM " + last.table + " WHERE question=?", {last.question});
+    return changes.keepingQuestions(last.table,
+                                    "DELETE FROM " + last.table + " WHERE question=? AND answer=?",
+                                    {last.question, last.answer});
 }
 
 // users_stats: one erase command counts one erasure; "[ERASEALL]" counts every answer it took.

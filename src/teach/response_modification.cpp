@@ -53,8 +53,9 @@ bool ModifyResponse(Engine& engine, const QString& table, const QString& questio
         const QString newAnswer = AnswerForm(lines.join(" # "));
         const QString oldAnswer = AnswerForm(user.lastAnswer);
         if (newAnswer == oldAnswer) continue;
-        engine.db.execute("UPDATE " + table + " SET answer=? WHERE question=? AND answer=?",
-                          {newAnswer, questionPattern, oldAnswer});
+        engine.db.questionChanges().keepingQuestions(
+            table, "UPDATE " + table + " SET answer=? WHERE question=? AND answer=?",
+            {newAnswer, questionPattern, oldAnswer});
         user.lastAnswer = newAnswer;
         ConsoleLine(engine, "A.I. > Response modified.");
         AnswerWithEvent(engine, "On Manual Learning - Response - Modified");

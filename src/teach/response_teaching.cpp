@@ -170,12 +170,17 @@ class ResponseCommand {
 
     void storeAnswer() {
         const Request& r = r_;
-        e_.db.execute("INSERT INTO " + table_ +
-                          "(`personality`, `daylight_time`, `category`, `question`, `answer`, "
-                          "`owner`, `date_learned`, `time_learned`) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                          "?)",
-                      {r.Personality, r.Daytime, r.Category, pattern_, AnswerForm(answer_),
-                       r.UserKey, e_.state.clock.DateText, e_.state.clock.TimeText});
+        e_.db.questionChanges().record(table_, [&](QuestionChange& change) {
+            const qint64 added = e_.db.execute(
+                "INSERT INTO " + table_ +
+                    "(`personality`, `daylight_time`, `category`, `question`, `answer`, "
+                    "`owner`, `date_learned`, `time_learned`) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                {r.Personality, r.Daytime, r.Category, pattern_, AnswerForm(answer_), r.UserKey,
+                 e_.state.clock.DateText, e_.state.clock.TimeText});
+            change.keys = {quint32(e_.db.lastInsertId())};
+            change.question = pattern_;
+            return added;
+        });
         e_.state.stores.userVariables(r.UserNick).lastAnswer = answer_.toUpper();
         TrainingNotice(e_, "learned new response.");
         const QString words = QString(pattern_).replace('%', ' ').trimmed();
@@ -188,8 +193,9 @@ class ResponseCommand {
     void extendAnswer() {
         const QString lines = QString::number(lastAnswer_.count('#') + 2);
         const QString extended = AnswerForm(lastAnswer_ + " # " + answer_.toUpper());
-        e_.db.execute("UPDATE " + table_ + " SET answer=? WHERE question=? AND answer=?",
-                      {extended, pattern_, lastAnswer_});
+        e_.db.questionChanges().keepingQuestions(
+            table_, "UPDATE " + table_ + " SET answer=? WHERE question=? AND answer=?",
+            {extended, pattern_, lastAnswer_});
         e_.state.stores.userVariables(r_.UserNick).lastAnswer = extended;
         const QString symbols = QString::number(extended.size());
         ConsoleLine(e_, "A.I. > Response extended and now contains " + lines + " lines (" +

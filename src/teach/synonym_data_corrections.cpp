@@ -19,8 +19,14 @@ qint64 UpdateInterface(Engine& engine, const QString& table, const QString& colu
     DetailLine(engine,
                QStringLiteral("A.I. > Updating (%1) %2..")
                    .arg(standard ? "standard phrase interface" : "question interface", items));
-    const qint64 changed = engine.db.execute(
-        "update " + table + " set " + column + " = replace(" + column + ", ?, ?)", {from, to});
+    const qint64 changed = engine.db.questionChanges().record(table, [&](QuestionChange& change) {
+        if (questions) {
+            change.from = from;
+            change.to = to;
+        }
+        return engine.db.execute(
+            "update " + table + " set " + column + " = replace(" + column + ", ?, ?)", {from, to});
+    });
     DetailLine(engine, QStringLiteral("A.I. > Updated %1 %2.").arg(changed).arg(items));
     return changed;
 }

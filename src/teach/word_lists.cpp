@@ -118,9 +118,10 @@ bool KeepLinkedKeywords(Engine& engine, const WordListEntry& entry) {
 void EraseLinkedQuestions(Engine& engine, const WordListEntry& entry) {
     if (engine.state.settings.keepLinkedContextualData) return;
     const QString pattern = LinkedQuestionsPattern(entry);
-    const qint64 modified =
-        engine.db.execute("DELETE FROM interface_s WHERE question RLIKE ?", {pattern}) +
-        engine.db.execute("DELETE FROM interface_q WHERE question RLIKE ?", {pattern});
+    qint64 modified = 0;
+    for (const QString table : {"interface_s", "interface_q"})
+        modified += engine.db.questionChanges().keepingQuestions(
+            table, "DELETE FROM " + table + " WHERE question RLIKE ?", {pattern});
     if (modified == 0) return;
     const QString count = QString::number(modified);
     ConsoleLine(engine, "A.I. > Modified: " + count + " occurences in Q.I.V.O™ interface.");

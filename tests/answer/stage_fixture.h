@@ -1,12 +1,17 @@
 #pragma once
 
 #include "answer/interface_index.h"
+#include "answer/lookup_conditions.h"
 #include "brain/nick_encoding.h"
 #include "brain/query.h"
+#include "brain/question_pattern.h"
 #include "engine/cycle_parts.h"
 #include "support/engine_fixture.h"
 
+#include <QSet>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 // Runs single stages on a request the test builds, with output stood in by recorders: events
 // are noted instead of drawn, deliveries noted instead of sent.
@@ -68,6 +73,39 @@ class StageFixture : public EngineFixture {
         return brain.db().field(column);
     }
     QStringList consoleLines() const { return fakes.console.lines; }
+
+    // Every row that the server's own statement finds for the phrase is among the candidates the
+    // copy of `table` names, or the copy leaves the phrase to the server: mixed words when they
+    // read as regular expressions, advanced matching when the phrase holds LIKE's own wildcard
+    // or escape character.
+    void expectCopyCovers(const QString& table, const QString& phrase, bool mixedWords) {
+        InterfaceIndex* index = indexes.current(brain.db(), table);
+        ASSERT_NE(index, nullptr);
+        input(phrase);
+        const LookupConditions c{request(), QuestionPattern(phrase), true};
+        Condition where;
+        if (mixedWords)
+            c.firstPassRanked(true, where);
+        else
+            c.admRanked(where);
+        const auto candidates = index->candidates(c.pattern, mixedWords, !mixedWords);
+        // As the server receives it: a lone surrogate arrives as "?".
+        const QString sent = QString::fromUtf8(phrase.toUtf8());
+        const bool leftToServer =
+            mixedWords ? HasRegexSpecials(sent) : sent.contains('_') || sent.contains('\\');
+        if (leftToServer) {
+            EXPECT_EQ(candidates, std::nullopt);
+            return;
+        }
+        ASSERT_NE(candidates, std::nullopt);
+        QSet<quint32> rows;
+        Query& db = brain.db();
+        db.open("SELECT `index` FROM " + table + " WHERE " + where.sql, where.params);
+        for (db.first(); !db.eof(); db.next())
+            rows << db.field("index").toUInt();
+        const QSet<quint32> named(candidates->begin(), candidates->end());
+        EXPECT_TRUE(named.contains(rows)) << "server " << rows.size() << ", copy " << named.size();
+    }
 
     QStringList events, deliveries;
 };
