@@ -11,6 +11,7 @@
 #include "ui/additional_console.h"
 #include "ui/main_console.h"
 #include "ui/maintenance_panel.h"
+#include "ui/settings_panel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -113,8 +114,9 @@ int RunGui(const QString& home) {
     QObject::connect(&window, &MainConsole::additionalConsoleRequested, &additional,
                      &AdditionalConsole::showWindow);
     IrcOnline& online = session.online();
-    // Until the console hosts it on its "Maintenance" tab, the panel runs the first start's check.
+    // Made after the console, so it leaves the console's "Maintenance" tab before the tab goes.
     MaintenancePanel maintenance(session.engine(), session.maintained());
+    window.settingsPanel()->hostMaintenance(&maintenance);
     maintenance.setScene({&window, &additional, nullptr});
     QObject::connect(&maintenance, &MaintenancePanel::stopRequested, &online,
                      &IrcOnline::StopArtificialIntelect);

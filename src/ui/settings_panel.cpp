@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -242,27 +243,27 @@ void SettingsPanel::textEdited(int line, const QString& text) {
     emit lineChanged(line);
 }
 
+void SettingsPanel::hostMaintenance(QWidget* panel) {
+    maintenance_->insertWidget(0, panel);
+}
+
 QWidget* SettingsPanel::maintenanceTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* maintenance = new QGroupBox(" Database Maintenance ");
-    auto* buttons = new QGridLayout(maintenance);
-    // The brain's maintenance windows come with their own panels; until then their places show
-    // what they will hold.
-    const char* const later[] = {"Repair Database", "Backup Database", "Restore Database",
-                                 "Rebuild Database Indexes", "Export / Import Manager"};
-    int i = 0;
-    for (const char* caption : later) {
-        auto* button = new QPushButton(caption);
-        button->setEnabled(false);
-        GiveHelp(button, QString(caption) + ": not available in this version of the console.");
-        buttons->addWidget(button, i / 3, i % 3);
-        ++i;
-    }
+    maintenance_ = new QVBoxLayout(maintenance);
+    auto* buttons = new QHBoxLayout;
+    // The exchange manager's jobs are not run from the console yet; its place shows what it holds.
+    auto* exchange = new QPushButton("Export / Import Manager");
+    exchange->setEnabled(false);
+    GiveHelp(exchange, "Export / Import Manager: not available in this version of the console.");
+    buttons->addWidget(exchange);
     auto* updates = new QPushButton("Check For Program Updates");
     GiveHelp(updates, "Use this function to check for the program updates.");
     connect(updates, &QPushButton::clicked, this, &SettingsPanel::checkForUpdatesRequested);
-    buttons->addWidget(updates, i / 3, i % 3);
+    buttons->addWidget(updates);
+    buttons->addStretch();
+    maintenance_->addLayout(buttons);
     layout->addWidget(maintenance);
     clearing_ = new ClearingPanel(engine_);
     layout->addWidget(clearing_, 1);

@@ -10,6 +10,7 @@ class NicknameBox;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 
 // The settings tabs of the main console: "Main Configuration", "IRC Security Configuration" and
 // "NLP Configuration" are built from the one declaration of the settings, a control per line that
@@ -25,6 +26,9 @@ class SettingsPanel : public QTabWidget {
     void showSettings();
     // The skin names the "Console Skin" list offers.
     void offerSkins(const QStringList& names);
+
+    // Puts the brain's maintenance buttons at the top of the "Maintenance" tab.
+    void hostMaintenance(QWidget* panel);
 
     NicknameBox* nicknameBox() const { return nickname_; }
     ClearingPanel* clearingPanel() const { return clearing_; }
@@ -52,6 +56,7 @@ class SettingsPanel : public QTabWidget {
     QComboBox* skins_ = nullptr;
     ClearingPanel* clearing_ = nullptr;
     EventEditorPanel* events_ = nullptr;
+    QVBoxLayout* maintenance_ = nullptr;
 };
 
 // The help text of every declared control, by line; the console shows them in its help line.
