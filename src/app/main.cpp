@@ -130,6 +130,12 @@ int RunGui(const QString& home) {
                      &IrcOnline::StopArtificialIntelect);
     QObject::connect(&online, &IrcOnline::controlsChanged, &window,
                      &MainConsole::showOnlineControls);
+    // A quit shows as a warning, the other comings and goings as activity.
+    QObject::connect(&online.membership(), &ChannelMembership::trayCue, &window,
+                     [&window](const QString& icon) {
+                         window.tray().cue(icon.contains("red") ? ConsoleTray::Cue::Warning
+                                                                : ConsoleTray::Cue::Activity);
+                     });
     // Closing the console first leaves IRC.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &MainConsole::closing, qApp, [&] { LeaveAndQuit(session); });
