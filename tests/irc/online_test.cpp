@@ -161,7 +161,8 @@ TEST_F(OnInspircd, ABurstOfRequestsNeverTripsTheFloodLimit) {
     std::vector<ScriptedUser*> askers;
     for (int i = 0; i < 4; ++i)
         askers.push_back(&userInChannel("asker"));
-    const QStringList questions = {"hello", "how are you", "what time is it", "who are you"};
+    // Three each: a fourth waiting input of one user is dropped by the input queue.
+    const QStringList questions = {"hello", "how are you", "what time is it"};
     for (ScriptedUser* asker : askers)
         for (const QString& question : questions)
             asker->send("PRIVMSG " + nick + " :" + question);
