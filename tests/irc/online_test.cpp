@@ -169,7 +169,10 @@ TEST_F(OnInspircd, ABurstOfRequestsNeverTripsTheFloodLimit) {
     for (ScriptedUser* asker : askers) {
         const QString head = ":" + nick + '!';
         EXPECT_TRUE(WaitUntil(
-            [&] { return asker->lines.filter(head).filter(" PRIVMSG ").size() >= 4; }, 60000))
+            [&] {
+                return asker->lines.filter(head).filter(" PRIVMSG ").size() >= questions.size();
+            },
+            60000))
             << asker->lines.join('\n').toStdString();
     }
     EXPECT_TRUE(client.isRegistered());
