@@ -1,5 +1,6 @@
 #include "exchange_files.h"
 
+#include "backup_files.h"
 #include "brain/text_decoding.h"
 #include "exchange_archive.h"
 #include "exchange_items.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -49,10 +51,7 @@ QString DataFileStem(const QString& fileName) {
 }
 
 QString DataFilePath(const QString& folder, const QString& fileName) {
-    if (fileName.isEmpty() || fileName.contains('/') || fileName.contains(QChar(0)) ||
-        fileName == "." || fileName == "..")
-        return {};
-    return folder + '/' + fileName;
+    return StaysInFolder(fileName) ? folder + '/' + fileName : QString();
 }
 
 QString ReadDescription(const QString& path) {
@@ -107,14 +106,19 @@ bool AcceptDroppedFile(const QString& folder, const QString& path) {
     if (!QDir().mkpath(folder)) throw ArchiveError("Cannot create the folder " + folder);
     const QString target = folder + '/' + name;
     if (QFileInfo(path).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) return true;
-    // Copied beside the old one first: a copy that fails leaves the old file as it was.
-    const QString partial = folder + "/." + name + ".part";
-    QFile::remove(partial);
-    if (!QFile::copy(path, partial)) throw ArchiveError("Cannot copy " + path);
-    QFile::remove(target);
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
+    // The copy replaces a file of that name only once it is whole: a copy that fails at any point
+    // leaves the old file as it was.
+    QFile source(path);
+    QSaveFile copy(target);
+    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
         throw ArchiveError("Cannot copy " + path);
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() || copy.write(chunk) != chunk.size()) {
+            copy.cancelWriting();
+            break;
+        }
     }
+    if (!copy.commit()) throw ArchiveError("Cannot copy " + path);
     return true;
 }

@@ -203,4 +203,18 @@ TEST_F(Exchange, RenameAndNewDescriptionsKeepTheRowsAndEraseRemoves) {
     }
 }
 
+// A drop that cannot be copied whole leaves the data file of that name as it was.
+TEST(ExchangeDrop, AFailedCopyKeepsTheDataFileItWouldReplace) {
+    QTemporaryDir folder, elsewhere;
+    QFile old(folder.filePath("brain.xpt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old data file");
+    old.close();
+    // A folder of that name cannot be read as a file.
+    ASSERT_TRUE(QDir(elsewhere.path()).mkdir("brain.xpt"));
+    EXPECT_THROW(AcceptDroppedFile(folder.path(), elsewhere.filePath("brain.xpt")), ArchiveError);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old data file");
+}
+
 }  // namespace
