@@ -86,13 +86,13 @@ TEST_F(UserCommands, RepliesCarryTheirTextsAndKinds) {
         EXPECT_EQ(type(c.nick, c.text), c.sent);
         EXPECT_TRUE(commandDone());
     }
-    EXPECT_EQ(column("SELECT * FROM users_options", "ease_teaching"), QStringList{"NO"});
+    EXPECT_EQ(brain.column("SELECT * FROM users_options", "ease_teaching"), QStringList{"NO"});
 
     engine->state.settings.allowTrainingMode = false;
     EXPECT_EQ(type("Bob", "!TM ON"), QStringList{"ACTION Bob :cannot enable or disable \"Ease "
                                                  "Teaching\" mode. Option is disabled by the "
                                                  "owner."});
-    EXPECT_EQ(column("SELECT * FROM users_options", "ease_teaching"), QStringList{"NO"});
+    EXPECT_EQ(brain.column("SELECT * FROM users_options", "ease_teaching"), QStringList{"NO"});
 }
 
 TEST_F(UserCommands, HelloGoesWhereTheMessageCameFrom) {

@@ -72,14 +72,6 @@ class CommandsFixture : public EngineFixture {
                          db.field("incognito");
         return found;
     }
-    QStringList column(const QString& sql, const QString& name) {
-        QStringList found;
-        Query& db = brain.db();
-        db.open(sql);
-        for (db.first(); !db.eof(); db.next())
-            found << db.field(name);
-        return found;
-    }
 
     // Runs the event loop until `done` holds or `ms` have passed.
     static bool waitUntil(const std::function<bool()>& done, int ms) {

@@ -79,14 +79,6 @@ class CommandsOnline : public ::testing::Test {
                    "ACTION ") +
                text + QChar(1);
     }
-    QStringList column(const QString& sql, const QString& name) {
-        QStringList found;
-        Query& db = brain.db();
-        db.open(sql);
-        for (db.first(); !db.eof(); db.next())
-            found << db.field(name);
-        return found;
-    }
 
     FakeOutside fakes;
     TestBrain brain;
@@ -182,8 +174,10 @@ TEST_F(OnInspircd, TheOwnersNickWithoutTheAccountIsABasicUser) {
     impostor.send("PRIVMSG " + bot + " :!my status");
     EXPECT_FALSE(got(impostor, "PRIVMSG", owner, "Your status is basic user.", 15000).isEmpty());
     EXPECT_EQ(client.channels().size(), 1);
-    EXPECT_TRUE(column("SELECT * FROM users_privileges WHERE type = 'OWNER'", "host").isEmpty());
-    EXPECT_TRUE(column("SELECT * FROM system_channels", "channel").filter(channel + "x").isEmpty());
+    EXPECT_TRUE(
+        brain.column("SELECT * FROM users_privileges WHERE type = 'OWNER'", "host").isEmpty());
+    EXPECT_TRUE(
+        brain.column("SELECT * FROM system_channels", "channel").filter(channel + "x").isEmpty());
 }
 
 TEST_F(OnInspircd, TheIdentifiedOwnerRunsTheOwnerCommands) {
@@ -194,7 +188,7 @@ TEST_F(OnInspircd, TheIdentifiedOwnerRunsTheOwnerCommands) {
     ScriptedUser& bob = newUser(UniqueName("bob"));
     bob.send("PRIVMSG " + bot + " :hello there");
     ASSERT_TRUE(WaitUntil(
-        [&] { return !column("SELECT * FROM users_privileges", "host").isEmpty(); }, 10000));
+        [&] { return !brain.column("SELECT * FROM users_privileges", "host").isEmpty(); }, 10000));
 
     me.send("PRIVMSG " + bot + " :!my status");
     ASSERT_FALSE(got(me, "PRIVMSG", owner, "Your status is Q.I.V.O™ owner.", 15000).isEmpty());
@@ -205,12 +199,12 @@ TEST_F(OnInspircd, TheIdentifiedOwnerRunsTheOwnerCommands) {
     EXPECT_FALSE(
         got(bob, "NOTICE", bob.nick, "Your status is now set as a Q.I.V.O™ super moderator!")
             .isEmpty());
-    EXPECT_EQ(column("SELECT * FROM users_privileges WHERE type = 'SUPER MODERATOR'", "host"),
+    EXPECT_EQ(brain.column("SELECT * FROM users_privileges WHERE type = 'SUPER MODERATOR'", "host"),
               QStringList{online.AddressOf(bob.nick)});
 
     me.send("PRIVMSG " + bot + " :!bc add spam  word");
     EXPECT_FALSE(got(me, "PRIVMSG", owner, action("added bad content.")).isEmpty());
-    EXPECT_EQ(column("SELECT * FROM words_bc", "bc"), QStringList{"SPAM WORD"});
+    EXPECT_EQ(brain.column("SELECT * FROM words_bc", "bc"), QStringList{"SPAM WORD"});
 
     const QString second = channel + "b";
     me.send("PRIVMSG " + bot + " :!join " + second);
@@ -219,7 +213,7 @@ TEST_F(OnInspircd, TheIdentifiedOwnerRunsTheOwnerCommands) {
     me.send("PRIVMSG " + bot + " :!part " + second);
     EXPECT_FALSE(got(me, "PRIVMSG", owner, action("parted channel: " + second)).isEmpty());
     EXPECT_TRUE(WaitUntil([&] { return client.channels().size() == 1; }, 5000));
-    EXPECT_TRUE(column("SELECT * FROM system_channels", "channel").filter(second).isEmpty());
+    EXPECT_TRUE(brain.column("SELECT * FROM system_channels", "channel").filter(second).isEmpty());
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(OwnerCommands, TheOwnersNickFromANewAddressWritesNoOwnerRow) {
     EXPECT_EQ(
         brain.db().open("SELECT * FROM users_privileges WHERE host = ?", {"intruder@far.example"}),
         0);
-    EXPECT_TRUE(column("SELECT * FROM system_channels", "channel").isEmpty());
+    EXPECT_TRUE(brain.column("SELECT * FROM system_channels", "channel").isEmpty());
 }
 
 TEST_F(OwnerCommands, StatusChangesTheRowOfTheNicksCurrentAddress) {
@@ -147,10 +147,10 @@ TEST_F(OwnerCommands, StatusCommandsRefuseWhatTheyMustNotChange) {
 
 TEST_F(OwnerCommands, BadContentEntriesAreAddedAndRemovedAsValidPatterns) {
     EXPECT_EQ(type("Owner", "!bc add spam  word"), QStringList{"ACTION Owner :added bad content."});
-    EXPECT_EQ(column("SELECT * FROM words_bc", "bc"), QStringList{"SPAM WORD"});
-    EXPECT_EQ(column("SELECT * FROM words_bc", "owner"), QStringList{"Owner"});
-    EXPECT_EQ(column("SELECT * FROM words_bc", "date_learned"), QStringList{"2026.12.09"});
-    EXPECT_EQ(column("SELECT * FROM words_bc", "time_learned"), QStringList{"12:00"});
+    EXPECT_EQ(brain.column("SELECT * FROM words_bc", "bc"), QStringList{"SPAM WORD"});
+    EXPECT_EQ(brain.column("SELECT * FROM words_bc", "owner"), QStringList{"Owner"});
+    EXPECT_EQ(brain.column("SELECT * FROM words_bc", "date_learned"), QStringList{"2026.12.09"});
+    EXPECT_EQ(brain.column("SELECT * FROM words_bc", "time_learned"), QStringList{"12:00"});
     EXPECT_EQ(type("Owner", "!BC ADD Spam Word"),
               QStringList{"ACTION Owner :bad content already exists."});
     for (const char* invalid : {"!bc add (spam", "!bc add", "!bc add   "}) {
@@ -164,7 +164,7 @@ TEST_F(OwnerCommands, BadContentEntriesAreAddedAndRemovedAsValidPatterns) {
     EXPECT_EQ(type("Owner", "!bc rem Spam Word"), QStringList{"ACTION Owner :erased bad content."});
     EXPECT_EQ(type("Owner", "!bc rem Spam Word"),
               QStringList{"ACTION Owner :bad content not exist."});
-    EXPECT_TRUE(column("SELECT * FROM words_bc", "bc").isEmpty());
+    EXPECT_TRUE(brain.column("SELECT * FROM words_bc", "bc").isEmpty());
 }
 
 TEST_F(OwnerCommands, ChannelsAreJoinedAndPartedAsTheTableRemembers) {
@@ -173,7 +173,7 @@ TEST_F(OwnerCommands, ChannelsAreJoinedAndPartedAsTheTableRemembers) {
     EXPECT_EQ(type("Owner", "!join ##QIVO"),
               QStringList{"ACTION Owner :is already inside channel: #QIVO"});
     type("Owner", "!join #second");
-    EXPECT_EQ(column("SELECT * FROM system_channels", "channel"),
+    EXPECT_EQ(brain.column("SELECT * FROM system_channels", "channel"),
               QStringList({"#qivo", "#second"}));
     for (const QString& bad : {QString("!join #two words"), QString("!join #one,two"),
                                QString("!join #") + QString(40, 'x'), QString("!join ")}) {
@@ -192,7 +192,7 @@ TEST_F(OwnerCommands, ChannelsAreJoinedAndPartedAsTheTableRemembers) {
     parts.sort();  // in the order the table gives
     EXPECT_EQ(parts, QStringList({"ACTION Owner :parted all channels.",
                                   "PART #second :", "PART #third :"}));
-    EXPECT_TRUE(column("SELECT * FROM system_channels", "channel").isEmpty());
+    EXPECT_TRUE(brain.column("SELECT * FROM system_channels", "channel").isEmpty());
 }
 
 TEST_F(OwnerCommands, TheLoadTestInsertsItsRowsBetweenTurnsOfTheEventLoop) {
@@ -203,12 +203,13 @@ TEST_F(OwnerCommands, TheLoadTestInsertsItsRowsBetweenTurnsOfTheEventLoop) {
         fakes.console.lines.contains("A.I. > Warning! Overloading interface with 6 rows.."));
     EXPECT_TRUE(fakes.console.lines.contains("A.I. > Warning! Overload finished."));
     for (const char* table : {"interface_s", "interface_q"}) {
-        const QStringList questions = column(
+        const QStringList questions = brain.column(
             QStringLiteral("SELECT * FROM %1 WHERE owner = 'System'").arg(table), "question");
         ASSERT_EQ(questions.size(), 3) << table;
         EXPECT_EQ(questions[0].size(), 222);
     }
-    EXPECT_EQ(column("SELECT * FROM interface_s WHERE owner = 'System'", "answer")[0].size(), 221);
+    EXPECT_EQ(brain.column("SELECT * FROM interface_s WHERE owner = 'System'", "answer")[0].size(),
+              221);
 
     type("Owner", "!overload synonyms 450");
     EXPECT_TRUE(
@@ -216,8 +217,9 @@ TEST_F(OwnerCommands, TheLoadTestInsertsItsRowsBetweenTurnsOfTheEventLoop) {
     EXPECT_FALSE(fakes.console.lines.contains("A.I. > Warning! Overload finished."));
     ASSERT_TRUE(waitUntil([&] { return fakes.irc.sent.size() == 2; }, 20000));
     EXPECT_EQ(fakes.irc.sent[1], "PRIVMSG Owner :Warning! Overload finished.");
-    EXPECT_EQ(column("SELECT * FROM words_correction WHERE owner = 'System'", "indefinite").size(),
-              450);
+    EXPECT_EQ(
+        brain.column("SELECT * FROM words_correction WHERE owner = 'System'", "indefinite").size(),
+        450);
     EXPECT_EQ(
         brain.db().open("SELECT * FROM words_relationship WHERE indefinite = 'SOME WORDS 450' "
                         "AND definite = 'SOME WORDS SYNONYM 450'"),
@@ -231,7 +233,8 @@ TEST_F(OwnerCommands, TheLoadTestInsertsItsRowsBetweenTurnsOfTheEventLoop) {
     }
     EXPECT_EQ(fakes.irc.sent,
               QStringList{"PRIVMSG Owner :The overload needs a whole number of rows."});
-    EXPECT_EQ(column("SELECT * FROM interface_s WHERE owner = 'System'", "question").size(), 3);
+    EXPECT_EQ(brain.column("SELECT * FROM interface_s WHERE owner = 'System'", "question").size(),
+              3);
 }
 
 }  // namespace

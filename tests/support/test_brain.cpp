@@ -61,3 +61,10 @@ TestBrain::~TestBrain() {
         // The server is going away with the test run anyway.
     }
 }
+
+QStringList TestBrain::column(const QString& sql, const QString& name) {
+    QStringList found;
+    for (db_->open(sql); !db_->eof(); db_->next())
+        found << db_->field(name);
+    return found;
+}

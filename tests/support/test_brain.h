@@ -13,6 +13,8 @@ class TestBrain {
     ~TestBrain();
     const DbConfig& config() const { return config_; }
     Query& db() { return *db_; }
+    // The values of column `name` in the rows `sql` selects, in their order.
+    QStringList column(const QString& sql, const QString& name);
 
   private:
     DbConfig config_;
