@@ -4,9 +4,8 @@
 #include "dbadmin/maintenance_texts.h"
 #include "engine/engine.h"
 
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -35,17 +34,16 @@ MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidge
       brain_(brain),
       pleaseWait_(engine.out.console),
       backupBox_(BackupFolder(brain.home), *engine.out.notifications) {
-    auto* group = new QGroupBox(" Database Maintenance ");
-    auto* buttons = new QVBoxLayout(group);
+    // A row of buttons that sits in the host's "Database Maintenance" group.
+    auto* buttons = new QHBoxLayout(this);
+    buttons->setContentsMargins(0, 0, 0, 0);
     for (const Button& b : kButtons) {
         auto* button = new QPushButton(b.caption);
         button->setStatusTip(b.help);
         connect(button, &QPushButton::clicked, this, b.job);
         buttons->addWidget(button);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addStretch();
+    buttons->addStretch();
     DB_Restore.setSingleShot(true);
     DB_Restore.setInterval(1200);
     connect(&DB_Restore, &QTimer::timeout, this, &MaintenancePanel::restoreChosen);

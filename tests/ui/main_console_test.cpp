@@ -4,6 +4,7 @@
 #include "support/engine_fixture.h"
 #include "ui/autostart.h"
 #include "ui/language_window.h"
+#include "ui/maintenance_panel.h"
 #include "ui/online_clock.h"
 #include "ui/settings_panel.h"
 #include "ui/skins.h"
@@ -199,6 +200,10 @@ TEST_F(Console, Screenshots) {
     for (int i = 0; i < 12; ++i)
         window.appendLine(QStringLiteral("A.I. > Console line %1 of the engine's log.").arg(i));
     window.startUpStep();
+    // The maintenance buttons as the program hosts them.
+    MaintenancePanel maintenance(*engine,
+                                 MaintainedBrain{engine->db, engine->home.root(), fakes.clock});
+    window.settingsPanel()->hostMaintenance(&maintenance);
     window.grab().save(folder + "/console-closed-x" + scale + ".png");
     button("->")->click();
     for (int tab = 0; tab < window.settingsPanel()->count(); ++tab) {
