@@ -9,6 +9,7 @@
 #include "engine/program_home.h"
 #include "pipeline/session.h"
 #include "ui/additional_console.h"
+#include "ui/clearing_panel.h"
 #include "ui/main_console.h"
 #include "ui/maintenance_panel.h"
 #include "ui/settings_panel.h"
@@ -117,6 +118,10 @@ int RunGui(const QString& home) {
     // Made after the console, so it leaves the console's "Maintenance" tab before the tab goes.
     MaintenancePanel maintenance(session.engine(), session.maintained());
     window.settingsPanel()->hostMaintenance(&maintenance);
+    ClearingPanel& clearing = *window.settingsPanel()->clearingPanel();
+    clearing.setHold(&session);
+    QObject::connect(&clearing, &ClearingPanel::stopRequested, &online,
+                     &IrcOnline::StopArtificialIntelect);
     maintenance.setScene({&window, &additional, nullptr});
     QObject::connect(&maintenance, &MaintenancePanel::stopRequested, &online,
                      &IrcOnline::StopArtificialIntelect);

@@ -1,6 +1,7 @@
 #include "clearing_panel.h"
 
 #include "dbadmin/clearing.h"
+#include "dbadmin/maintenance_jobs.h"
 #include "engine/engine.h"
 
 #include <QCheckBox>
@@ -142,13 +143,13 @@ void ClearingPanel::clear(const ClearingArea& area) {
     const Settings& s = engine_.state.settings;
     if (!ClearingKeyAccepted(keyField_->text(), key_, s.clearWithoutSecurityKey))
         return tell.information(kWrongClearingKey);
-    try {
-        tell.information(
-            ClearArea(engine_.db, area, ClearingCriteria::From(s), s.defaultJoinChannel));
-    } catch (const std::exception& error) {
-        tell.error(QString::fromUtf8(error.what()));
-        return;
-    }
+    // The same job as the command line's --clear: the brain is the clear's alone while it runs.
+    MaintainedBrain brain{engine_.db, engine_.home.root(), *engine_.out.clock, hold_};
+    const JobResult result =
+        ClearBrainArea(brain, area, ClearingCriteria::From(s), s.defaultJoinChannel);
+    if (!result.ok)
+        return tell.error(result.text + (result.detail.isEmpty() ? "" : "\n" + result.detail));
+    tell.information(result.text);
     if (area.whole == ClearingArea::Whole::EventMessages) emit eventMessagesCleared();
     NewClearingKey();
 }

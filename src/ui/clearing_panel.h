@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class BrainHold;
 class Engine;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +19,8 @@ class ClearingPanel : public QWidget {
     explicit ClearingPanel(Engine& engine, QWidget* parent = nullptr);
 
     const QString& key() const { return key_; }
+    // What steps aside while a clear has the brain: the session's timers.
+    void setHold(BrainHold* hold) { hold_ = hold; }
     // Draws a new key, shows it and empties the key field.
     void NewClearingKey();
 
@@ -37,6 +40,7 @@ class ClearingPanel : public QWidget {
     void keepCriteria();
 
     Engine& engine_;
+    BrainHold* hold_ = nullptr;
     QString key_;
     QLabel* keyLabel_;
     QLineEdit* keyField_;

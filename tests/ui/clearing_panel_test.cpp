@@ -1,5 +1,6 @@
 #include "ui/clearing_panel.h"
 
+#include "dbadmin/maintenance_jobs.h"
 #include "press_button.h"
 #include "support/engine_fixture.h"
 
@@ -43,6 +44,20 @@ TEST_F(ClearingWindow, OnlyTheKeyOfTheMomentClearsAndAClearDrawsANewOne) {
     EXPECT_EQ(questions(), 0);
     EXPECT_EQ(panel->key(), "A20B30C40");
     EXPECT_TRUE(field->text().isEmpty());
+}
+
+// A clear from the window is the command line's job: the session's timers wait for its end.
+TEST_F(ClearingWindow, AClearHasTheBrainToItself) {
+    struct Recorder final : BrainHold {
+        QStringList calls;
+        void hold() override { calls << "hold"; }
+        void release() override { calls << "release"; }
+    } session;
+    panel->setHold(&session);
+    engine->state.settings.clearWithoutSecurityKey = true;
+    press("Question Responses");
+    EXPECT_EQ(session.calls, (QStringList{"hold", "release"}));
+    EXPECT_EQ(questions(), 0);
 }
 
 TEST_F(ClearingWindow, TheCriteriaAreTheSettingsSavedWithTheOthers) {
