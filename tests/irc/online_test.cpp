@@ -143,9 +143,10 @@ TEST_F(OnInspircd, IdentifiesWithNickServWhenSaslIsOffAndWithSaslOtherwise) {
         goOnline();
         // Services answer IDENTIFY in their own time; on a busy machine that takes seconds.
         EXPECT_TRUE(WaitUntil([&] { return client.account() == nick; }, 30000));
+        // The host request follows the account through the send queue, a moment later.
+        EXPECT_TRUE(WaitUntil([&] { return sent.contains("PRIVMSG HostServ :ON"); }, 10000));
         EXPECT_EQ(sent.contains("PRIVMSG NickServ :IDENTIFY ****"), QString(sasl) == "off");
         EXPECT_EQ(sent.contains("AUTHENTICATE PLAIN"), QString(sasl) == "auto");
-        EXPECT_TRUE(sent.contains("PRIVMSG HostServ :ON"));
         QObject::disconnect(recording);
         online.StopArtificialIntelect();
         ASSERT_TRUE(WaitUntil([&] { return client.isOffline(); }));
