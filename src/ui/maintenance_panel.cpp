@@ -1,6 +1,7 @@
 #include "maintenance_panel.h"
 
 #include "dbadmin/backup_files.h"
+#include "dbadmin/exchange_texts.h"
 #include "dbadmin/maintenance_texts.h"
 #include "engine/engine.h"
 
@@ -24,16 +25,20 @@ const Button kButtons[] = {
      &MaintenancePanel::QuickRestoreDatabase},
     {"Rebuild Database", "Number the rows of every table afresh from 1.",
      &MaintenancePanel::RebuildDatabase},
+    {"Export / Import Manager", "Export chosen parts of the brain to data files, or import one.",
+     &MaintenancePanel::OpenExchangeManager},
 };
 
 }  // namespace
 
-MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidget* parent)
+MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidget* parent,
+                                   ManagerDialogs* exchangeDialogs)
     : QWidget(parent),
       engine_(engine),
       brain_(brain),
       pleaseWait_(engine.out.console),
-      backupBox_(BackupFolder(brain.home), *engine.out.notifications) {
+      backupBox_(BackupFolder(brain.home), *engine.out.notifications),
+      exchange_(brain.home, exchangeDialogs) {
     // A row of buttons that sits in the host's "Database Maintenance" group.
     auto* buttons = new QHBoxLayout(this);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -58,6 +63,17 @@ MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidge
         }
     });
     connect(&backupBox_, &BackupBox::dismissed, this, [this] { restoring_.reset(); });
+    exchangeReturn_.setSingleShot(true);
+    exchangeReturn_.setInterval(1200);
+    connect(&exchangeReturn_, &QTimer::timeout, this, [this] { exchanging_.reset(); });
+    connect(&exchange_, &ExchangeManager::closed, &exchangeReturn_, qOverload<>(&QTimer::start));
+    connect(
+        &exchange_, &ExchangeManager::exportRequested, this, [this](const ExportRequest& request) {
+            runExchange(kStatusChecking, [&] { return ExportData(brain_, pleaseWait_, request); });
+        });
+    connect(&exchange_, &ExchangeManager::importRequested, this, [this](const QString& path) {
+        runExchange(kStatusImporting, [&] { return ImportData(brain_, pleaseWait_, path); });
+    });
 }
 
 MaintenancePanel::~MaintenancePanel() = default;
@@ -131,4 +147,33 @@ void MaintenancePanel::FirstRunCheck() {
     if (!result.ok) return tell(result);
     pleaseWait_.finish();
     pleaseWait_.wait(2200);
+}
+
+void MaintenancePanel::OpenExchangeManager() {
+    exchanging_.emplace(scene(), pleaseWait_, kStatusPreparingDatabase, false);
+    showExchangeManager();
+}
+
+void MaintenancePanel::showExchangeManager() {
+    exchange_.show();
+    exchange_.raise();
+    exchange_.activateWindow();
+}
+
+void MaintenancePanel::runExchange(const QString& status, const std::function<JobResult()>& job) {
+    // The manager closed for the job: the consoles stay away.
+    exchangeReturn_.stop();
+    if (!exchanging_) exchanging_.emplace(scene(), pleaseWait_, status, false);
+    if (engine_.out.irc && engine_.out.irc->IsConnected() &&
+        !engine_.out.notifications->askYesNo(kAskDisconnect))
+        return showExchangeManager();
+    emit stopRequested();
+    pleaseWait_.status(status);
+    pleaseWait_.open();
+    const JobResult result = job();
+    tell(result);
+    // After a failure the consoles and the tray are back at once, whatever the owner does next.
+    if (!result.ok) exchanging_.reset();
+    pleaseWait_.wait(1200);
+    showExchangeManager();
 }

@@ -253,11 +253,6 @@ QWidget* SettingsPanel::maintenanceTab() {
     auto* maintenance = new QGroupBox(" Database Maintenance ");
     maintenance_ = new QVBoxLayout(maintenance);
     auto* buttons = new QHBoxLayout;
-    // The exchange manager's jobs are not run from the console yet; its place shows what it holds.
-    auto* exchange = new QPushButton("Export / Import Manager");
-    exchange->setEnabled(false);
-    GiveHelp(exchange, "Export / Import Manager: not available in this version of the console.");
-    buttons->addWidget(exchange);
     auto* updates = new QPushButton("Check For Program Updates");
     GiveHelp(updates, "Use this function to check for the program updates.");
     connect(updates, &QPushButton::clicked, this, &SettingsPanel::checkForUpdatesRequested);

@@ -2,6 +2,7 @@
 #include "dbadmin/exchange_choices.h"
 #include "dbadmin/exchange_files.h"
 #include "engine/text_files.h"
+#include "scripted_dialogs.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -16,23 +17,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// Answers from a script, and everything the manager said.
-class ScriptedDialogs final : public ManagerDialogs {
-  public:
-    bool ask(const QString& question) override {
-        asked << question;
-        return answers.isEmpty() ? false : answers.takeFirst();
-    }
-    void tell(const QString& text) override { told << text; }
-    std::optional<QString> prompt(const QString& label, const QString& text) override {
-        prompted << label + " [" + text + "]";
-        if (typed.isEmpty()) return std::nullopt;
-        return typed.takeFirst();
-    }
-    QList<bool> answers;
-    QStringList typed, asked, told, prompted;
-};
 
 class ManagerTest : public ::testing::Test {
   protected:

@@ -1,10 +1,13 @@
 #include "ui/maintenance_panel.h"
 
 #include "dbadmin/backup_files.h"
+#include "dbadmin/exchange_files.h"
 #include "press_button.h"
+#include "scripted_dialogs.h"
 #include "support/engine_fixture.h"
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -19,7 +22,7 @@ class MaintenanceWindow : public EngineFixture {
     MaintenanceWindow() { start(brain.db()); }
     void start(Query& db) {
         panel = std::make_unique<MaintenancePanel>(
-            *engine, MaintainedBrain{db, homeDir.path(), fakes.clock, nullptr}, &console);
+            *engine, MaintainedBrain{db, homeDir.path(), fakes.clock, nullptr}, &console, &dialogs);
         panel->pleaseWait().wait = [this](int) {
             consoleSeenDuringJob |= console.isVisible();
             pleaseWaitSeen |= panel->pleaseWait().isVisible();
@@ -35,6 +38,7 @@ class MaintenanceWindow : public EngineFixture {
     QStringList& told() { return fakes.notifications.informations; }
 
     QWidget console;
+    ScriptedDialogs dialogs;
     std::unique_ptr<MaintenancePanel> panel;
     bool consoleSeenDuringJob = false, pleaseWaitSeen = false;
 };
@@ -84,6 +88,69 @@ TEST_F(MaintenanceWindow, NoAndClosingTheBoxLeaveTheBrainAlone) {
     panel->backupBox().close();
     EXPECT_FALSE(console.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return console.isVisible(); }, 5000));
+}
+
+// The manager's export and import run here: the console stays away from opening the manager
+// until it closes, the owner is asked before the character leaves IRC, and the manager comes
+// back after each job.
+TEST_F(MaintenanceWindow, TheManagersExportAndImportRunWithTheConsoleAway) {
+    brain.db().execute("DELETE FROM words_positive");
+    brain.db().execute("INSERT INTO words_positive (positive) VALUES ('LABI')");
+    press("Export / Import Manager");
+    ExchangeManager& manager = panel->exchangeManager();
+    EXPECT_FALSE(console.isVisible());
+    ASSERT_TRUE(manager.isVisible());
+
+    manager.itemBox(6)->setChecked(true);  // Positives
+    dialogs.answers = {true};
+    dialogs.typed = {"shared"};
+    fakes.irc.online = true;
+    manager.ExportData();
+    EXPECT_EQ(fakes.notifications.questions.size(), 1) << "leaving IRC";
+    EXPECT_EQ(told().last(), "Data export complete.");
+    EXPECT_TRUE(pleaseWaitSeen);
+    EXPECT_FALSE(consoleSeenDuringJob);
+    EXPECT_TRUE(manager.isVisible());
+    EXPECT_EQ(manager.files(), QStringList{"shared.xpt"});
+
+    fakes.irc.online = false;
+    manager.select("shared.xpt");
+    dialogs.answers = {true};
+    manager.ImportData();
+    EXPECT_EQ(told().last(), "Data import complete.");
+    brain.db().open("SELECT COUNT(*) AS n FROM words_positive WHERE positive='LABI'");
+    EXPECT_EQ(brain.db().field("n"), "2");
+    EXPECT_TRUE(manager.isVisible());
+    EXPECT_FALSE(console.isVisible());
+
+    manager.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return console.isVisible(); }, 5000));
+}
+
+// Saying No to leaving IRC brings the manager back without touching the brain; a failed import
+// brings the console back at once.
+TEST_F(MaintenanceWindow, NoToLeavingIrcOrAFailedImportLeaveTheBrainAlone) {
+    WriteDataFile(ExchangeFolder(homeDir.path()), "hostile", "DROP TABLE interface_q;\n", "");
+    brain.db().execute("INSERT INTO interface_q (question, answer) VALUES ('%HI%', ' HO ')");
+    press("Export / Import Manager");
+    ExchangeManager& manager = panel->exchangeManager();
+    manager.select("hostile.xpt");
+    fakes.irc.online = true;
+    fakes.notifications.answerYes = false;
+    dialogs.answers = {true};
+    manager.ImportData();
+    EXPECT_TRUE(fakes.notifications.errors.isEmpty());
+    EXPECT_TRUE(manager.isVisible());
+
+    fakes.notifications.answerYes = true;
+    dialogs.answers = {true};
+    manager.ImportData();
+    ASSERT_FALSE(fakes.notifications.errors.isEmpty());
+    EXPECT_TRUE(fakes.notifications.errors.last().startsWith("Import error!"))
+        << fakes.notifications.errors.last().toStdString();
+    EXPECT_EQ(questions(), 1);
+    EXPECT_TRUE(console.isVisible());
+    EXPECT_TRUE(manager.isVisible());
 }
 
 // The first start's check asks nothing and tells nothing when the brain is sound.
