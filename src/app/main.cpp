@@ -141,6 +141,10 @@ int RunGui(const QString& home) {
                          window.tray().cue(icon.contains("red") ? ConsoleTray::Cue::Warning
                                                                 : ConsoleTray::Cue::Activity);
                      });
+    // Whatever goes to the cycle blinks the icon inverted.
+    const auto blinkInverted = [&window] { window.tray().cue(ConsoleTray::Cue::Input); };
+    QObject::connect(&online, &IrcOnline::messageTaken, &window, blinkInverted);
+    QObject::connect(&additional, &AdditionalConsole::phraseTaken, &window, blinkInverted);
     // Closing the console first leaves IRC.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &MainConsole::closing, qApp, [&] { LeaveAndQuit(session); });

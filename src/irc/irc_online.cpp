@@ -281,6 +281,7 @@ void IrcOnline::ircMessage(const QString& nick, const QString& address, const QS
     guarded([&] {
         const std::optional<TInput> input = MessageFrontEnd(e_, nick, address, text, channel);
         if (!input) return;
+        emit messageTaken();
         holdForAccount(*input);
     });
 }

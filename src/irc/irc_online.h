@@ -63,6 +63,8 @@ class IrcOnline : public QObject {
 
   signals:
     void controlsChanged(const OnlineControls& controls);
+    // A channel or private message passed the front end on its way to the cycle.
+    void messageTaken();
 
   private:
     enum class Caller { Controls, AutomaticStartup, Reconnect };

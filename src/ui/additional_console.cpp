@@ -205,6 +205,7 @@ void AdditionalConsole::sendLocalPhrase() {
     if (engine_->state.settings.useLocalInputHistory) remember(phrase);
     input_->clearEditText();
     QueueOwnersPhrase(*engine_, phrase);
+    emit phraseTaken();
 }
 
 void AdditionalConsole::remember(const QString& phrase) {

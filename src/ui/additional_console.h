@@ -34,6 +34,10 @@ class AdditionalConsole : public QWidget, public AdditionalConsoleView {
     // Shows the window, centred on the screen the first time.
     void showWindow();
 
+  signals:
+    // The owner's phrase went to the cycle.
+    void phraseTaken();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

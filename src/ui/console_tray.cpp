@@ -12,9 +12,11 @@ QIcon ConsoleIcon(ConsoleTray::Cue cue) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::black);
+    const bool inverted = cue == ConsoleTray::Cue::Input;
+    painter.setBrush(inverted ? colour : Qt::black);
     painter.setPen(QPen(colour, 5));
     painter.drawEllipse(pixmap.rect().adjusted(3, 3, -3, -3));
+    if (inverted) painter.setPen(Qt::black);
     QFont font = painter.font();
     font.setBold(true);
     font.setPixelSize(38);

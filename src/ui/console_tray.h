@@ -13,7 +13,8 @@ struct OnlineControls;
 class ConsoleTray : public QObject {
     Q_OBJECT
   public:
-    enum class Cue { Normal, Activity, Warning };
+    // Input: a message or a local phrase was taken in; the icon shows inverted.
+    enum class Cue { Normal, Activity, Warning, Input };
 
     explicit ConsoleTray(QObject* parent = nullptr);
 

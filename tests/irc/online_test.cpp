@@ -29,6 +29,8 @@ TEST_P(OnEachServer, JoinsAndAnswersChannelAndPrivateMessagesThroughTheWholeCycl
     EXPECT_EQ(engine->state.stores.IsOpStore.first().op, 1);
 
     ScriptedUser& alice = userInChannel("alice");
+    int taken = 0;
+    QObject::connect(&online, &IrcOnline::messageTaken, [&taken] { ++taken; });
     qsizetype from = alice.lines.size();
     alice.send("PRIVMSG " + channel + " :" + nick + ": hello");
     EXPECT_TRUE(replyTo(alice, channel, from).contains(alice.nick))
@@ -40,6 +42,7 @@ TEST_P(OnEachServer, JoinsAndAnswersChannelAndPrivateMessagesThroughTheWholeCycl
     fakes.console.lines.clear();
     alice.send("PRIVMSG " + channel + " :the weather is fine");
     EXPECT_TRUE(WaitUntil([&] { return consoleSaid("A.I. > NLP skipped."); }));
+    EXPECT_EQ(taken, 2) << "the tray blinks for the two messages that went on";
 
     // Stop: the quit message reaches the others, users_online is emptied.
     from = alice.lines.size();

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -62,7 +63,9 @@ TEST_F(AdditionalConsoleWindow, TheOwnersPhraseGoesToTheEngineAndTheAnswerComesB
     for (int level = 1; level <= 5; ++level)
         setMessages(QStringLiteral("On Unknown Answer - Standard Level %1_en").arg(level),
                     {"hmm , i do not know that one yet . # can you teach me ? # ?"});
+    QSignalSpy taken(&window, &AdditionalConsole::phraseTaken);
     type("tell me about the weather");
+    EXPECT_EQ(taken.size(), 1);
     const QString stamp = LongTimeText(fakes.clock.at.time());
     EXPECT_EQ(chatText(), stamp + " > Owner : tell me about the weather");
     ASSERT_EQ(engine->state.stores.InputStore.size(), 1);
