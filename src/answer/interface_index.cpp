@@ -9,7 +9,7 @@
 namespace {
 
 // More candidates than this are cheaper for the server to find by reading the table.
-constexpr qsizetype kMostCandidates = 1024;
+constexpr qsizetype kMostCandidates = 16384;
 // Phrases longer than this are matched by the server: testing every stored word against them
 // would cost more than it saves.
 constexpr qsizetype kLongestPhrase = 512;
@@ -47,6 +47,23 @@ bool ContainsFolded(QStringView text, QStringView foldedNeedle) {
         if (i == foldedNeedle.size()) return true;
     }
     return false;
+}
+
+// The pairs of neighbouring characters within the words of a pattern, folded as for ASCII: one
+// bit for each, many pairs sharing a bit. Whatever holds a text within its words, whatever the
+// case, holds all of the text's bits; a row lacking one can be passed over without reading it.
+quint64 PairBits(QStringView pattern) {
+    quint64 bits = 0;
+    for (qsizetype i = 1; i < pattern.size(); ++i) {
+        const char16_t a = FoldForAscii(pattern[i - 1]), b = FoldForAscii(pattern[i]);
+        if (a == u'%' || b == u'%') continue;
+        bits |= quint64(1) << ((((quint32(a) << 16) ^ b) * 0x9E3779B1u) >> 26);
+    }
+    return bits;
+}
+
+bool HasAllBits(quint64 bits, quint64 wanted) {
+    return (bits & wanted) == wanted;
 }
 
 bool IsAscii(QStringView text) {
@@ -139,7 +156,9 @@ void InterfaceIndex::rebuild(Query& db, const QString& table) {
     *this = InterfaceIndex{};
     reads_ = reads;
     changesSeen_ = db.questionChanges().end();
-    rows_.reserve(db.open("SELECT `index`, question FROM " + table));
+    const int count = db.open("SELECT `index`, question FROM " + table);
+    rows_.reserve(count);
+    pairBits_.reserve(count);
     for (db.first(); !db.eof(); db.next())
         add(db.field("index").toUInt(), db.field("question"));
     rowsRead_ = rows_.size();
@@ -150,6 +169,7 @@ void InterfaceIndex::add(quint32 key, const QString& question) {
     const qsizetype at = rows_.size();
     rows_.append({key, question});
     const QString& kept = rows_.last().question;
+    pairBits_.append(PairBits(kept));
     byLength_[CodePoints(kept)].append(at);
     const QList<QStringView> words = Words(kept);
     for (const QStringView word : words) {
@@ -171,13 +191,16 @@ void InterfaceIndex::add(quint32 key, const QString& question) {
 bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const {
     if (HasRegexSpecials(pattern)) return false;
     QStringList needles;
+    quint64 wanted = 0;
     for (const QStringView word : Words(pattern)) {
         if (!IsAscii(word)) continue;
         QString needle(word.size(), Qt::Uninitialized);
         std::transform(word.begin(), word.end(), needle.begin(), FoldForAscii);
+        wanted |= PairBits(needle);
         needles << needle;
     }
     for (const qsizetype at : byLength_.value(CodePoints(pattern))) {
+        if (!HasAllBits(pairBits_[at], wanted)) continue;
         const QString& question = rows_[at].question;
         if (std::all_of(needles.begin(), needles.end(),
                         [&](const QString& needle) { return ContainsFolded(question, needle); }))
@@ -192,10 +215,12 @@ bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& row
 bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) const {
     if (pattern.size() > kLongestPhrase) return false;
     rows += alwaysPatterns_;
+    const quint64 phraseBits = PairBits(pattern);
     for (auto it = byLongestWord_.cbegin(); it != byLongestWord_.cend(); ++it) {
         if (!pattern.contains(it.key())) continue;
         for (const qsizetype at : it.value())
-            if (LikeMatches(pattern, rows_[at].question)) rows.append(at);
+            if (HasAllBits(phraseBits, pairBits_[at]) && LikeMatches(pattern, rows_[at].question))
+                rows.append(at);
     }
     if (pattern.count(u'%') <= 2) return true;
     const QStringView longest = LongestWord(Words(pattern));
@@ -203,7 +228,8 @@ bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) con
     for (auto it = byWord_.cbegin(); it != byWord_.cend(); ++it) {
         if (!it.key().contains(longest)) continue;
         for (const qsizetype at : it.value())
-            if (LikeMatches(rows_[at].question, pattern)) rows.append(at);
+            if (HasAllBits(pairBits_[at], phraseBits) && LikeMatches(rows_[at].question, pattern))
+                rows.append(at);
     }
     return true;
 }

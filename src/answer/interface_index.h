@@ -48,6 +48,8 @@ class InterfaceIndex {
     qsizetype rowsRead_ = 0;
     qint64 reads_ = 0;
     QList<Row> rows_;
+    // Beside the rows, so that passing over a row reads a few bytes of it.
+    QList<quint64> pairBits_;
     QHash<qsizetype, QList<qsizetype>> byLength_;
     QHash<QStringView, QList<qsizetype>> byWord_;
     QHash<QStringView, QList<qsizetype>> byLongestWord_;
