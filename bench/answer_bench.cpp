@@ -117,7 +117,7 @@ void MeasureCopy(Query& db, int size) {
 
 void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
     QMap<int, KindFigures> kinds;
-    Timings all, teaching, afterTeaching, others;
+    Timings all, teaching, afterTeaching, others, inStatements, outside;
     qint64 statements = 0, writes = 0, maxStatements = 0, diskTempTables = 0;
     for (int i = 0; i < inputs; ++i) {
         const Kind kind = KindOf(i);
@@ -149,6 +149,8 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
         const BenchEngine::Cycle cycle = bench.run(input);
         diskTempTables += DiskTempTables(bench.db()) - diskTempTablesBefore;
         all.add(cycle.ms);
+        inStatements.add(cycle.statementMs);
+        outside.add(cycle.ms - cycle.statementMs);
         (i > 0 && i % 25 == 0 ? afterTeaching : others).add(cycle.ms);
         statements += cycle.statements;
         writes += cycle.writes;
@@ -182,6 +184,8 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
         "  floor         read %.3f ms, durable write %.3f ms: %.2f ms per cycle, "
         "p50 is %.2fx\n",
         floor.readMs, floor.writeMs, floorMs, all.percentile(50) / floorMs);
+    std::printf("  in statements p50 %7.2f ms a cycle, outside them p50 %.2f ms\n",
+                inStatements.percentile(50), outside.percentile(50));
     std::printf("  temporary tables on disk %.2f per cycle\n",
                 double(diskTempTables) / double(inputs));
     std::printf("  teaching \"#\"  p50 %7.2f   p95 %7.2f ms (%lld commands)\n",

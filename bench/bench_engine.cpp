@@ -35,12 +35,14 @@ BenchEngine::Cycle BenchEngine::run(const TInput& input, int pauseSeconds) {
     EnqueueInput(*assembled_.engine, input);
     const qint64 statementsBefore = brain_.db().statementCount();
     const qint64 writesBefore = brain_.db().writeCount();
+    const qint64 statementNsBefore = brain_.db().statementNanoseconds();
     QElapsedTimer timer;
     timer.start();
     assembled_.engine->NLPtimerTimer();
     const Cycle cycle{double(timer.nsecsElapsed()) / 1e6,
                       brain_.db().statementCount() - statementsBefore,
-                      brain_.db().writeCount() - writesBefore};
+                      brain_.db().writeCount() - writesBefore,
+                      double(brain_.db().statementNanoseconds() - statementNsBefore) / 1e6};
     for (int tick = 0; tick < 100 && assembled_.delivery->MultiLineAnswering.isActive(); ++tick)
         assembled_.delivery->DeliverNextLine();
     return cycle;

@@ -19,6 +19,7 @@ class BenchEngine {
         double ms = 0;
         qint64 statements = 0;
         qint64 writes = 0;
+        double statementMs = 0;  // of `ms`, the part spent in statements
     };
     // Runs one input through the cycle and measures it; the answer lines are delivered
     // afterwards, outside the measured time. The clock moves on by `pauseSeconds` first, as

@@ -5,6 +5,7 @@
 #include <mysqld_error.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <vector>
@@ -12,6 +13,19 @@
 namespace {
 
 constexpr int kStatementCacheLimit = 512;
+
+// Adds the time of one statement to a running total however the statement ends.
+class StatementClock {
+  public:
+    explicit StatementClock(qint64& total) : total_(total) { timer_.start(); }
+    ~StatementClock() { total_ += timer_.nsecsElapsed(); }
+    StatementClock(const StatementClock&) = delete;
+    StatementClock& operator=(const StatementClock&) = delete;
+
+  private:
+    qint64& total_;
+    QElapsedTimer timer_;
+};
 
 // The connection dropped while it was open: reconnecting once may be all it takes.
 bool ConnectionDropped(unsigned code) {
@@ -189,6 +203,7 @@ qint64 Query::execute(const QString& sql, const QVariantList& params) {
 }
 
 void Query::executeUnprepared(const QString& sql) {
+    const StatementClock clock(statementNs_);
     catalogue_.written(sql);
     if (!connection_) connect();
     ++statements_;
@@ -211,6 +226,7 @@ QString Query::field(const QString& column) const {
 }
 
 void Query::run(const QString& sql, const QVariantList& params, bool wantRows) {
+    const StatementClock clock(statementNs_);
     columns_.clear();
     rows_.clear();
     current_ = 0;

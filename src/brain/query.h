@@ -86,6 +86,8 @@ class Query {
     // them.
     qint64 statementCount() const { return statements_; }
     qint64 writeCount() const { return writes_; }
+    // The time spent in statements since start, waiting for the server included.
+    qint64 statementNanoseconds() const { return statementNs_; }
 
   private:
     void run(const QString& sql, const QVariantList& params, bool wantRows);
@@ -103,6 +105,7 @@ class Query {
     qint64 affected_ = 0;
     qint64 statements_ = 0;
     qint64 writes_ = 0;
+    qint64 statementNs_ = 0;
     Catalogue catalogue_{*this};
     QuestionChanges questionChanges_{*this};
 };
