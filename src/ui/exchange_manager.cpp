@@ -94,6 +94,8 @@ ExchangeManager::ExchangeManager(QString home, ManagerDialogs* dialogs, QWidget*
     help_ = new QLabel(kManagerHelp);
     help_->setWordWrap(true);
     help_->setFrameShape(QFrame::StyledPanel);
+    // Room for two lines whatever the text, so that the window above it keeps still.
+    help_->setFixedHeight(2 * help_->fontMetrics().lineSpacing() + 2 * help_->frameWidth() + 4);
 
     auto* files = new QVBoxLayout;
     files->addWidget(new QLabel("Data files:"));
