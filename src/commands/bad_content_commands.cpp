@@ -42,11 +42,12 @@ bool AddBadContent(const CommandCall& call) {
 
 bool RemoveBadContent(const CommandCall& call) {
     Engine& e = call.e;
-    if (!Exists(e, Entry(call))) {
+    const QString entry = Entry(call);
+    if (!Exists(e, entry)) {
         call.action("bad content not exist.");
         return true;
     }
-    e.db.execute("DELETE FROM words_bc WHERE UPPER(bc) = ?", {e.db.field("bc").toUpper()});
+    e.db.execute("DELETE FROM words_bc WHERE UPPER(bc) = ?", {entry});
     call.action("erased bad content.");
     return true;
 }

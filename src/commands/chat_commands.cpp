@@ -3,7 +3,6 @@
 #include "bad_content_commands.h"
 #include "channel_commands.h"
 #include "command_call.h"
-#include "engine/contains.h"
 #include "engine/engine.h"
 #include "help_texts.h"
 #include "overload.h"
@@ -94,15 +93,21 @@ const std::vector<ChatCommand>& Commands() {
     return commands;
 }
 
+// The message upper-cased once for all the commands it is held against; their texts are upper
+// case already.
+struct UpperMessage {
+    QString phrase, raw;
+};
+
 // Where the command stands in the message (0-based), or -1 when the message holds none.
-qsizetype Position(const Request& r, const ChatCommand& command) {
+qsizetype Position(const UpperMessage& message, const ChatCommand& command) {
     switch (command.how) {
         case Recognition::Exact:
-            return r.WorkPhrase.toUpper() == command.text ? 0 : -1;
+            return message.phrase == command.text ? 0 : -1;
         case Recognition::InRaw:
-            return Contains(r.RawText, command.text) - 1;
+            return message.raw.indexOf(command.text);
         case Recognition::InPhrase:
-            return Contains(r.WorkPhrase, command.text) - 1;
+            return message.phrase.indexOf(command.text);
     }
     return -1;
 }
@@ -128,8 +133,9 @@ bool Allowed(const Engine& e, Who who) {
 void ChatCommands::DispatchChatCommand(Engine& engine) {
     const Request& r = engine.state.request;
     if (r.TargetKind == TargetKind::Local) return;
+    const UpperMessage message{r.WorkPhrase.toUpper(), r.RawText.toUpper()};
     for (const ChatCommand& command : Commands()) {
-        const qsizetype at = Position(r, command);
+        const qsizetype at = Position(message, command);
         if (at < 0 || !Allowed(engine, command.who)) continue;
         engine.state.outcomes.CommandDone = command.run({engine, command.text, at, pacer_});
         return;

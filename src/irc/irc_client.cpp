@@ -543,11 +543,17 @@ void IrcClient::handleError(const IrcLine& line) {
     if (state_ != State::Closing) closeReason_ = line.param(0);
 }
 
+// What the server told of a user who left: the account and the address go together.
+void IrcClient::forgetUser(const QString& nick) {
+    const QString folded = features_.fold(nick);
+    accounts_.forget(folded);
+    addresses_.remove(folded);
+}
+
 void IrcClient::handlePart(const IrcLine& line) {
     const QString channel = line.param(0);
     if (!isMe(line.prefix.nick)) {
-        accounts_.forget(features_.fold(line.prefix.nick));
-        addresses_.remove(features_.fold(line.prefix.nick));
+        forgetUser(line.prefix.nick);
         emit userParted(line.prefix.nick, line.prefix.address(), channel, line.param(1));
         return;
     }
@@ -563,8 +569,7 @@ void IrcClient::handleKick(const IrcLine& line) {
             channels_.remove(features_.fold(channel));
             emit kicked(line.prefix.nick, channel, line.param(2));
         } else {
-            accounts_.forget(features_.fold(victim));
-            addresses_.remove(features_.fold(victim));
+            forgetUser(victim);
             emit userKicked(channel, victim, line.prefix.nick, line.param(2));
         }
         if (!link.holds()) return;
@@ -574,8 +579,7 @@ void IrcClient::handleKick(const IrcLine& line) {
 void IrcClient::handleQuit(const IrcLine& line) {
     const bool freesOurNick =
         features_.sameName(line.prefix.nick, wantedNick_) && !isMe(wantedNick_);
-    accounts_.forget(features_.fold(line.prefix.nick));
-    addresses_.remove(features_.fold(line.prefix.nick));
+    forgetUser(line.prefix.nick);
     const SameLink link = sameLink();
     emit userQuit(line.prefix.nick, line.prefix.address(), line.param(0));
     if (link.holds() && freesOurNick) regainNick();

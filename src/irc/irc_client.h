@@ -193,6 +193,7 @@ class IrcClient : public QObject {
     void handleKick(const IrcLine& line);
     void handleNick(const IrcLine& line);
     void handleQuit(const IrcLine& line);
+    void forgetUser(const QString& nick);
     void handleInvite(const IrcLine& line);
     void handleMode(const IrcLine& line);
     void handleNumeric(const IrcLine& line, int numeric);

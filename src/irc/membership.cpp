@@ -13,13 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// One user's rows, matched exactly whatever the column's collation.
-const QString kExactUser = QStringLiteral("user=? AND BINARY user=?");
-
-}  // namespace
-
 ChannelMembership::ChannelMembership(Engine& engine, IrcClient& client, int rejoinAfterKickMs)
     : e_(engine), client_(client), rejoinAfterKickMs_(rejoinAfterKickMs) {
     // A failed statement ends the handler with a console line.
@@ -64,8 +57,7 @@ void ChannelMembership::cue(const QString& icon, bool evenWhilePaused) {
 }
 
 void ChannelMembership::addOnlineUser(const QString& user, const QString& channel) {
-    e_.db.execute("DELETE FROM users_online WHERE " + kExactUser + " AND channel=?",
-                  {user, user, channel});
+    RemoveOnlineUser(e_.db, user, channel);
     e_.db.execute("INSERT INTO users_online (`user`, `channel`) VALUES (?, ?)", {user, channel});
 }
 
@@ -159,15 +151,13 @@ void ChannelMembership::ircPart(const QString& nick, const QString& channel) {
     cue(QStringLiteral("icons/blue.ico"));
     const QString user = EncodeNick(nick);
     e_.stages.UnwatchUser(e_, user);
-    e_.db.execute("DELETE FROM users_online WHERE " + kExactUser + " AND channel=?",
-                  {user, user, channel});
+    RemoveOnlineUser(e_.db, user, channel);
     onlineUsersChanged();
 }
 
 void ChannelMembership::ircKick(const QString& channel, const QString& nick) {
     const QString user = EncodeNick(nick);
-    e_.db.execute("DELETE FROM users_online WHERE " + kExactUser + " AND channel=?",
-                  {user, user, channel});
+    RemoveOnlineUser(e_.db, user, channel);
     onlineUsersChanged();
 }
 

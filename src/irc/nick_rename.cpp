@@ -9,10 +9,6 @@
 
 namespace {
 
-// The rows of one user: the prefix index narrows, BINARY makes the match exact whatever the
-// column's collation.
-const QString kExactUser = QStringLiteral("user=? AND BINARY user=?");
-
 struct Names {
     QString oldNick, newNick, oldKey, newKey;
 };
@@ -72,8 +68,7 @@ void RenameOnline(Query& db, const Names& n) {
     for (db.first(); !db.eof(); db.next())
         channels << db.field("channel");
     for (const QString& channel : channels)
-        db.execute("DELETE FROM users_online WHERE " + kExactUser + " AND channel=?",
-                   {n.oldKey, n.oldKey, channel});
+        RemoveOnlineUser(db, n.oldKey, channel);
     db.execute("UPDATE users_online SET user=? WHERE " + kExactUser,
                {n.newKey, n.oldKey, n.oldKey});
 }
@@ -97,6 +92,11 @@ void RenamePendingAnswer(Query& db, const Names& n) {
 }
 
 }  // namespace
+
+void RemoveOnlineUser(Query& db, const QString& user, const QString& channel) {
+    db.execute("DELETE FROM users_online WHERE " + kExactUser + " AND channel=?",
+               {user, user, channel});
+}
 
 void RenameUser(Engine& engine, const QString& oldNick, const QString& newNick) {
     if (oldNick == newNick) return;

@@ -3,6 +3,10 @@
 #include <QString>
 
 class Engine;
+class Query;
+
+// users_online's row of the encoded `user` in `channel` goes.
+void RemoveOnlineUser(Query& db, const QString& user, const QString& channel);
 
 // A user changed nick from `oldNick` to `newNick`: every store and table that holds the user
 // follows. Only that user: nicks compare whole and exactly, in nick encoding where they are
