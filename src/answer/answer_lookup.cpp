@@ -9,6 +9,7 @@
 #include "brain/drawn_row.h"
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
+#include "brain/value_list.h"
 #include "engine/console_log.h"
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
@@ -36,19 +37,13 @@ const Try kAdm[] = {
     {'D', "A.I. > Answer found with ADM (algorithm: D). Answer efficiency: 5% - 20%"},
 };
 
-// "`index` IN (...)" over the keys. The list is padded to a power of two with its first key, so
-// that the few statement texts it makes are prepared once each.
+// "`index` IN (...)" over the keys.
 Condition KeyIn(const QList<quint32>& keys) {
-    Condition in{"`index` IN (?", {keys.first()}};
-    qsizetype size = 1;
-    while (size < keys.size())
-        size *= 2;
-    for (qsizetype i = 1; i < size; ++i) {
-        in.sql += ", ?";
-        in.params << keys[i < keys.size() ? i : 0];
-    }
-    in.sql += ")";
-    return in;
+    QVariantList values;
+    for (const quint32 key : keys)
+        values << key;
+    const QString marks = PaddedValueMarks(values);
+    return {"`index` IN (" + marks + ")", values};
 }
 
 // The tries of one lookup. Each try of the first pass (A to E) and of advanced data matching

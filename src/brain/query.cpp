@@ -205,6 +205,7 @@ qint64 Query::execute(const QString& sql, const QVariantList& params) {
 void Query::executeUnprepared(const QString& sql) {
     const StatementClock clock(statementNs_);
     catalogue_.written(sql);
+    ++writes_;
     if (!connection_) connect();
     ++statements_;
     const QByteArray text = sql.toUtf8();

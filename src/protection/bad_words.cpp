@@ -1,6 +1,7 @@
 #include "bad_words.h"
 
 #include "brain/query.h"
+#include "brain/value_list.h"
 #include "clean_symbols.h"
 #include "engine/engine.h"
 
@@ -9,14 +10,12 @@
 bool HoldsBadWord(Engine& e, const QString& phrase) {
     const QStringList words = CleanSymbols(phrase.toUpper() + ' ').split(' ', Qt::SkipEmptyParts);
     if (words.isEmpty()) return false;
-    QStringList marks;
     QVariantList params;
-    for (const QString& word : words) {
-        marks << "?";
+    for (const QString& word : words)
         params << word;
-    }
-    return e.db.open("SELECT * FROM words_bc WHERE UPPER(bc) IN (" + marks.join(", ") + ") LIMIT 1",
-                     params) > 0;
+    const QString marks = PaddedValueMarks(params);
+    return e.db.open("SELECT * FROM words_bc WHERE UPPER(bc) IN (" + marks + ") LIMIT 1", params) >
+           0;
 }
 
 bool IsBadNick(Engine& e, const QString& nick) {

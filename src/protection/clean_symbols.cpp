@@ -1,5 +1,7 @@
 #include "clean_symbols.h"
 
+#include "engine/text_rules.h"
+
 QString CleanSymbols(const QString& text) {
     static const QString kBlanked = QStringLiteral("`~!@#$%^&*()-_+=[]{}|\u00B0\\:;\"?,.<>");
     QString clean;
@@ -8,9 +10,6 @@ QString CleanSymbols(const QString& text) {
         if (c == '\'') continue;
         clean += kBlanked.contains(c) ? QChar(' ') : c;
     }
-    for (int round = 0; round < 3; ++round) {
-        clean.replace(QLatin1String("   "), QLatin1String(" "));
-        clean.replace(QLatin1String("  "), QLatin1String(" "));
-    }
+    SqueezeBlankRuns(clean, 3);
     return clean;
 }

@@ -8,6 +8,8 @@
 #include "security_limits.h"
 #include "user_record.h"
 
+#include <algorithm>
+
 namespace {
 
 // The channels where users_online has the user and we may act on the user.
@@ -34,6 +36,10 @@ bool CheckNickChange(Engine& e, BanLedger& ledger, const QString& /*oldNick*/,
     // pass because its owner kept quiet before the change.
     const bool known = FindUserRecord(e, newNick) != nullptr;
     e.state.stores.userVariables(newNick);
+    // Where we are operator nowhere there is nothing to guard, and nothing to ask the brain.
+    const QList<TIsOp>& ops = e.state.stores.IsOpStore;
+    if (std::none_of(ops.begin(), ops.end(), [](const TIsOp& op) { return op.op == 1; }))
+        return false;
     const QStringList channels = ChannelsToGuard(e, newNick, address);
     if (channels.isEmpty() || !IsBadNick(e, newNick)) return false;
     // A first kick never bans.
