@@ -6,6 +6,7 @@
 // its burst), and the resident memory at the start and the end.
 // Arguments: users (20), seconds (300).
 
+#include "bench_engine.h"
 #include "brain/query.h"
 #include "irc/irc_link.h"
 #include "irc/irc_online.h"
@@ -35,12 +36,6 @@ long RssKb() {
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
     return 0;
-}
-
-double Percentile(std::vector<double> values, double share) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(share * double(values.size())))];
 }
 
 struct LoadUser {
@@ -106,7 +101,7 @@ int main(int argc, char** argv) {
     }
     const long rssStart = RssKb();
     const qint64 start = clockMs.elapsed();
-    std::vector<double> latencies;
+    Timings latencies;
 
     // Each user speaks every 2 s, the users spread evenly over those 2 s.
     QTimer speaker;
@@ -130,7 +125,7 @@ int main(int argc, char** argv) {
                 if (!line.startsWith(':' + nick + '!') || !line.contains(head + user.peer->nick) ||
                     user.waiting.empty())
                     continue;
-                latencies.push_back(double(clockMs.elapsed() - user.waiting.front()));
+                latencies.add(double(clockMs.elapsed() - user.waiting.front()));
                 user.waiting.pop_front();
             }
         }
@@ -154,10 +149,10 @@ int main(int argc, char** argv) {
         busiest = std::max(busiest, int(j - i + 1));
     }
     const double span = double(end - start) / 1000.0;
-    std::printf("%d users, a line each every 2 s for %.0f s: %d lines asked, %zu answered\n",
-                userCount, span, asked, latencies.size());
-    std::printf("line to first answer line: p50 %.0f ms, p95 %.0f ms\n", Percentile(latencies, 0.5),
-                Percentile(latencies, 0.95));
+    std::printf("%d users, a line each every 2 s for %.0f s: %d lines asked, %lld answered\n",
+                userCount, span, asked, static_cast<long long>(latencies.ms.size()));
+    std::printf("line to first answer line: p50 %.0f ms, p95 %.0f ms\n", latencies.percentile(50),
+                latencies.percentile(95));
     std::printf("lines sent: %.2f a second on average, at most %d within any second\n",
                 double(sentAt.size()) / span, busiest);
     std::printf("resident memory: %ld kB at the start, %ld kB at the end\n", rssStart, rssEnd);

@@ -44,8 +44,7 @@ bool TerminalNotifications::askYesNo(const QString& text) {
 
 int ReportJob(const JobResult& result) {
     if (!result.ok) {
-        TerminalNotifications().error(result.text +
-                                      (result.detail.isEmpty() ? "" : "\n" + result.detail));
+        TerminalNotifications().error(FailureText(result));
         return 1;
     }
     WriteStdout(result.text);

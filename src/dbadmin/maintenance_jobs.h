@@ -40,6 +40,11 @@ struct JobResult {
     QString detail;  // what happened beyond that: the file written, what a tool said
 };
 
+// A failure as the owner is told it: the system's words, then what went wrong beyond them.
+inline QString FailureText(const JobResult& result) {
+    return result.detail.isEmpty() ? result.text : result.text + '\n' + result.detail;
+}
+
 // Every job has the brain to itself from start to end, and every job that changes tables first
 // writes the brain as it was into a safety backup in MySQL/backups, where the backup box lists
 // it. A failure never leaves a half brain: a restore or rebuild that fails loads the safety

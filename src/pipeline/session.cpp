@@ -4,6 +4,7 @@
 #include "dbadmin/db_config_rebuild.h"
 #include "engine/console_log.h"
 #include "engine/program_home.h"
+#include "engine/settings_saving.h"
 
 #include <QFile>
 #include <QTimer>
@@ -107,12 +108,7 @@ void Session::release() {
 void Session::shutdown() {
     if (engine_ && settingsLoaded_) {
         settingsLoaded_ = false;
-        try {
-            SaveSettings(engine_->state.settings, engine_->home.path("Main/Options.ini"),
-                         engine_->out.clock->now().date());
-        } catch (const SettingsFileError& e) {
-            outside_.notifications->error(QString::fromUtf8(e.what()));
-        }
+        SaveOwnersSettings(*engine_);
     }
     checker_.reset();
     recovery_.reset();

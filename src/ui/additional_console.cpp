@@ -3,6 +3,7 @@
 #include "engine/console_log.h"
 #include "engine/engine.h"
 #include "engine/input_queue.h"
+#include "engine/settings_saving.h"
 #include "engine/text_files.h"
 #include "engine/time_text.h"
 
@@ -292,14 +293,7 @@ void AdditionalConsole::useLocalInputHistoryClicked(bool checked) {
 }
 
 void AdditionalConsole::closeEvent(QCloseEvent* event) {
-    if (engine_) {
-        try {
-            SaveSettings(engine_->state.settings, engine_->home.path("Main/Options.ini"),
-                         engine_->out.clock->now().date());
-        } catch (const SettingsFileError& error) {
-            engine_->out.notifications->error(QString::fromUtf8(error.what()));
-        }
-    }
+    if (engine_) SaveOwnersSettings(*engine_);
     event->accept();
 }
 

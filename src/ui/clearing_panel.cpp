@@ -147,8 +147,7 @@ void ClearingPanel::clear(const ClearingArea& area) {
     MaintainedBrain brain{engine_.db, engine_.home.root(), *engine_.out.clock, hold_};
     const JobResult result =
         ClearBrainArea(brain, area, ClearingCriteria::From(s), s.defaultJoinChannel);
-    if (!result.ok)
-        return tell.error(result.text + (result.detail.isEmpty() ? "" : "\n" + result.detail));
+    if (!result.ok) return tell.error(FailureText(result));
     tell.information(result.text);
     if (area.whole == ClearingArea::Whole::EventMessages) emit eventMessagesCleared();
     NewClearingKey();

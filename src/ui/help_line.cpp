@@ -18,7 +18,17 @@ HelpLine::HelpLine(QWidget* parent) : QWidget(parent) {
         if (offset_ > width() + fontMetrics().horizontalAdvance(text_)) offset_ = 0;
         update();
     });
+}
+
+// The text moves only while someone can see it: a console in the tray wakes nobody.
+void HelpLine::showEvent(QShowEvent* event) {
     step_.start();
+    QWidget::showEvent(event);
+}
+
+void HelpLine::hideEvent(QHideEvent* event) {
+    step_.stop();
+    QWidget::hideEvent(event);
 }
 
 void HelpLine::setText(const QString& text) {

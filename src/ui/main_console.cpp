@@ -4,6 +4,7 @@
 #include "brain/query.h"
 #include "clearing_panel.h"
 #include "engine/console_log.h"
+#include "engine/settings_saving.h"
 #include "engine/text_files.h"
 #include "language_window.h"
 #include "nickname_box.h"
@@ -365,7 +366,7 @@ void MainConsole::toggleSettings() {
         settings_->showSettings();
     } else {
         play("stopai.wav");
-        saveSettings();
+        SaveOwnersSettings(*engine_);
         DetailLine(*engine_, "A.I. > Configuration saved.");
     }
     settingsPlace_->setVisible(open);
@@ -438,15 +439,6 @@ void MainConsole::safety_checkerTimer() {
     play("alert.wav");
 }
 
-void MainConsole::saveSettings() {
-    try {
-        SaveSettings(engine_->state.settings, engine_->home.path("Main/Options.ini"),
-                     engine_->out.clock->now().date());
-    } catch (const SettingsFileError& e) {
-        engine_->out.notifications->error(QString::fromUtf8(e.what()));
-    }
-}
-
 void MainConsole::closingSteps() {
     if (!engine_) return;
     if (!connected()) play("stopai.wav");
@@ -457,7 +449,7 @@ void MainConsole::closingSteps() {
             ConsoleLine(*engine_, QString::fromUtf8(e.what()));
         }
     }
-    saveSettings();
+    SaveOwnersSettings(*engine_);
 }
 
 void MainConsole::closeEvent(QCloseEvent* event) {

@@ -103,7 +103,6 @@ class MainConsole : public QMainWindow, public ConsoleView, public Notifications
     // configuration warning restarts its intervals.
     void watchClearingWithoutKey();
     void clockTick();
-    void saveSettings();
     bool connected() const;
     void checkForUpdates();
     void updateChecked(const UpdateOutcome& outcome);

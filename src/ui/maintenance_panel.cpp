@@ -53,9 +53,7 @@ MaintenancePanel::MaintenancePanel(Engine& engine, MaintainedBrain brain, QWidge
     DB_Restore.setInterval(1200);
     connect(&DB_Restore, &QTimer::timeout, this, &MaintenancePanel::restoreChosen);
     connect(&backupBox_, &BackupBox::restoreChosen, this, [this](const QString& name) {
-        if (!engine_.out.irc || !engine_.out.irc->IsConnected() ||
-            engine_.out.notifications->askYesNo(kAskDisconnect)) {
-            emit stopRequested();
+        if (leftIrc()) {
             chosenBackup_ = name;
             DB_Restore.start();
         } else {
@@ -84,9 +82,12 @@ BusyScene MaintenancePanel::scene() const {
 }
 
 bool MaintenancePanel::agreed(const QString& question) {
-    Notifications& ask = *engine_.out.notifications;
-    if (!ask.askYesNo(question)) return false;
-    if (engine_.out.irc && engine_.out.irc->IsConnected() && !ask.askYesNo(kAskDisconnect))
+    return engine_.out.notifications->askYesNo(question) && leftIrc();
+}
+
+bool MaintenancePanel::leftIrc() {
+    if (engine_.out.irc && engine_.out.irc->IsConnected() &&
+        !engine_.out.notifications->askYesNo(kAskDisconnect))
         return false;
     emit stopRequested();
     return true;
@@ -99,8 +100,7 @@ void MaintenancePanel::tell(const JobResult& result) {
         engine_.out.notifications->information(result.text);
         if (!result.detail.isEmpty()) pleaseWait_.report(result.detail);
     } else {
-        engine_.out.notifications->error(result.text +
-                                         (result.detail.isEmpty() ? "" : "\n" + result.detail));
+        engine_.out.notifications->error(FailureText(result));
     }
 }
 
@@ -164,10 +164,7 @@ void MaintenancePanel::runExchange(const QString& status, const std::function<Jo
     // The manager closed for the job: the consoles stay away.
     exchangeReturn_.stop();
     if (!exchanging_) exchanging_.emplace(scene(), pleaseWait_, status, false);
-    if (engine_.out.irc && engine_.out.irc->IsConnected() &&
-        !engine_.out.notifications->askYesNo(kAskDisconnect))
-        return showExchangeManager();
-    emit stopRequested();
+    if (!leftIrc()) return showExchangeManager();
     pleaseWait_.status(status);
     pleaseWait_.open();
     const JobResult result = job();

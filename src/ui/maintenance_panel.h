@@ -52,6 +52,8 @@ class MaintenancePanel : public QWidget {
   private:
     // Asks `question` and, while online, whether to leave IRC; then stops the character.
     bool agreed(const QString& question);
+    // While online, asks whether to leave IRC; unless the owner says No, the character leaves.
+    bool leftIrc();
     BusyScene scene() const;
     // Closes the please-wait window and tells the owner the outcome.
     void tell(const JobResult& result);
