@@ -31,10 +31,8 @@ int RunLanguage(OneShotRun& run) {
     const ProgramHome home(run.home.path());
     const QString code = run.args.value("language");
     Settings settings;
-    if (!SetLanguageMode(settings, code)) {
-        TerminalNotifications().error("--language takes \"en\" or \"lv\", not \"" + code + "\".");
-        return kExitUsage;
-    }
+    if (!SetLanguageMode(settings, code))
+        return UsageError("--language takes \"en\" or \"lv\", not \"" + code + "\".");
     if (!LoadHomeSettings(home, settings)) return kExitFailure;
     SetLanguageMode(settings, code);
     try {

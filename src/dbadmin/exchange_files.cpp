@@ -30,6 +30,15 @@ QString Existing(const QString& folder, const QString& fileName) {
     return path;
 }
 
+// The archive at `path` holding `stem`.sql and `stem`.txt.
+void WriteDataFileAt(const QString& path, const QString& stem, const QByteArray& rows,
+                     const QString& description) {
+    // Lines as the Windows-era installations write them, so they read the description too.
+    QString text = description;
+    text.replace("\r\n", "\n").replace('\n', "\r\n");
+    WriteArchive(path, {{stem + ".sql", rows}, {stem + ".txt", (text + "\r\n").toUtf8()}});
+}
+
 }  // namespace
 
 QString ExchangeFolder(const QString& home) {
@@ -71,16 +80,14 @@ QByteArray ReadRows(const QString& path) {
 void WriteDataFile(const QString& folder, const QString& stem, const QByteArray& rows,
                    const QString& description) {
     if (!QDir().mkpath(folder)) throw ArchiveError("Cannot create the folder " + folder);
-    // Lines as the Windows-era installations write them, so they read the description too.
-    QString text = description;
-    text.replace("\r\n", "\n").replace('\n', "\r\n");
-    WriteArchive(folder + '/' + stem + ".xpt",
-                 {{stem + ".sql", rows}, {stem + ".txt", (text + "\r\n").toUtf8()}});
+    WriteDataFileAt(folder + '/' + stem + ".xpt", stem, rows, description);
 }
 
+// Written back under its own name, whatever the case of its ".xpt": a dropped "brain.XPT" stays
+// one data file.
 void ModifyDescription(const QString& folder, const QString& fileName, const QString& description) {
     const QString path = Existing(folder, fileName);
-    WriteDataFile(folder, DataFileStem(fileName), ReadRows(path), description);
+    WriteDataFileAt(path, DataFileStem(fileName), ReadRows(path), description);
 }
 
 QString RenameDataFile(const QString& folder, const QString& fileName, const QString& answer) {

@@ -1,5 +1,7 @@
 #include "exchange_items.h"
 
+#include "engine/text_rules.h"
+
 #include <QHash>
 
 const QList<ExchangeItem>& ExchangeItems() {
@@ -74,8 +76,7 @@ QString AutomaticDescription(const QList<const ExchangeItem*>& items) {
 
 QString CleanDataFileName(const QString& typed) {
     QString name = typed;
-    name.replace("   ", " ");
-    name.replace("  ", " ");
+    SqueezeBlankRuns(name, 1);
     for (const QChar bad : QStringLiteral("|/\\:*\""))
         name.replace(bad, ' ');
     if (name == " ") return {};

@@ -27,7 +27,7 @@ const QStringList& PlaceholderDeletes();
 // "Contains: \"positives, negatives\"." for the checked items, in the table's order.
 QString AutomaticDescription(const QList<const ExchangeItem*>& items);
 
-// The name a data file gets from what the owner typed: runs of blanks and the characters no file
-// name may hold become one blank, then every blank "_"; empty when the result is not 1 to 25
-// characters long or is nothing but a blank.
+// The name a data file gets from what the owner typed: runs of blanks are squeezed once, each
+// character no file name may hold becomes a blank, then every blank "_"; empty when the result is
+// not 1 to 25 characters long or is nothing but a blank.
 QString CleanDataFileName(const QString& typed);

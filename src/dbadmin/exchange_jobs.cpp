@@ -73,9 +73,7 @@ JobResult ExportData(MaintainedBrain& brain, JobView& view, const ExportRequest&
         const QString description = request.description.isEmpty()
                                         ? AutomaticDescription(request.items)
                                         : request.description;
-        view.status(kStatusChecking);
-        RepairDatabaseFiles(brain, view);
-        view.pause(1000);
+        CheckFirst(brain, view);
         view.status(kStatusExporting);
         const QString folder = ExchangeFolder(brain.home);
         if (!QDir().mkpath(folder))

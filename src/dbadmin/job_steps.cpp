@@ -63,6 +63,12 @@ void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view) {
     view.report("Repaired: " + check.damaged.join(", ") + ".");
 }
 
+void CheckFirst(MaintainedBrain& brain, JobView& view) {
+    view.status(kStatusChecking);
+    RepairDatabaseFiles(brain, view);
+    view.pause(1000);
+}
+
 QString LoadSafetyBackup(MaintainedBrain& brain, const Dump& safety) {
     try {
         LoadDump(brain.db.config(), BackupsOf(brain) + '/' + safety.fileName);

@@ -65,5 +65,8 @@ Dump SafetyBackupFirst(MaintainedBrain& brain, JobView& view, const QString& bef
 // The check tool first; REPAIR TABLE only on the tables it found damaged, and only once a
 // backup of what can still be read exists.
 void RepairDatabaseFiles(MaintainedBrain& brain, JobView& view);
+// A backup, a rebuild or an export reads the whole brain: "checking database..", the repair
+// above, then a second for the owner to read the status.
+void CheckFirst(MaintainedBrain& brain, JobView& view);
 // Loads the safety backup after a failed change; says what became of the brain.
 QString LoadSafetyBackup(MaintainedBrain& brain, const Dump& safety);

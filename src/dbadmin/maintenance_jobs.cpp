@@ -11,17 +11,6 @@
 #include "maintenance_texts.h"
 #include "tool_error.h"
 
-namespace {
-
-// A backup or a rebuild reads the whole brain: it is checked and repaired first.
-void CheckFirst(MaintainedBrain& brain, JobView& view) {
-    view.status(kStatusChecking);
-    RepairDatabaseFiles(brain, view);
-    view.pause(1000);
-}
-
-}  // namespace
-
 JobResult RepairDatabase(MaintainedBrain& brain, JobView& view, const QString& status) {
     return Run(brain, kRepairFailed, [&] {
         view.status(status);

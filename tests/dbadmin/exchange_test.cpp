@@ -184,6 +184,12 @@ TEST_F(Exchange, RenameAndNewDescriptionsKeepTheRowsAndEraseRemoves) {
     ModifyDescription(folder, "first.xpt", "Mani vārdi\nline two");
     EXPECT_EQ(ReadDescription(folder + "/first.xpt"), "Mani vārdi\nline two");
     EXPECT_EQ(ReadRows(folder + "/first.xpt"), rows);
+    // A dropped file keeps the case of its ".XPT" and stays one data file.
+    ASSERT_TRUE(QFile::rename(folder + "/first.xpt", folder + "/first.XPT"));
+    ModifyDescription(folder, "first.XPT", "upper case");
+    EXPECT_EQ(ListDataFiles(folder), QStringList{"first.XPT"});
+    EXPECT_EQ(ReadDescription(folder + "/first.XPT"), "upper case");
+    ASSERT_TRUE(QFile::rename(folder + "/first.XPT", folder + "/first.xpt"));
     EXPECT_EQ(RenameDataFile(folder, "first.xpt", "my brain: part 1"), "my_brain__part_1.xpt");
     EXPECT_EQ(ListDataFiles(folder), QStringList{"my_brain__part_1.xpt"});
     const ArchiveReader renamed(folder + "/my_brain__part_1.xpt");
