@@ -8,6 +8,7 @@
 #include "dbadmin/maintenance_texts.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -48,16 +49,17 @@ QList<QCommandLineOption> ExportModifiers() {
 
 int RunExport(OneShotRun& run) {
     ExportRequest request;
-    const QStringList asked = run.args.value("items").split(',', Qt::SkipEmptyParts);
-    for (const QString& caption : asked)
-        if (!FindExchangeItem(caption))
+    QSet<const ExchangeItem*> asked;
+    for (const QString& caption : run.args.value("items").split(',', Qt::SkipEmptyParts)) {
+        const ExchangeItem* item = FindExchangeItem(caption);
+        if (!item)
             return UsageError("There is no export item \"" + caption.trimmed() +
                               "\". The items are: " + ItemCaptions() + ".");
+        asked.insert(item);
+    }
     // In the items' own order, each once, whatever the order asked.
     for (const ExchangeItem& item : ExchangeItems())
-        for (const QString& caption : asked)
-            if (FindExchangeItem(caption) == &item && !request.items.contains(&item))
-                request.items << &item;
+        if (asked.contains(&item)) request.items << &item;
     if (request.items.isEmpty()) return UsageError(kSelectAnItem + " (--items)");
     request.stem = CleanDataFileName(run.args.value("export"));
     if (request.stem.isEmpty())

@@ -30,6 +30,21 @@ QString Existing(const QString& folder, const QString& fileName) {
     return path;
 }
 
+QString PathStem(const QString& path) {
+    return DataFileStem(QFileInfo(path).fileName());
+}
+
+QString Description(const ArchiveReader& reader, const QString& stem) {
+    QString text = DecodeText(reader.read(Member(reader, stem, ".txt")));
+    text.replace("\r\n", "\n");
+    if (text.endsWith('\n')) text.chop(1);
+    return text;
+}
+
+QByteArray Rows(const ArchiveReader& reader, const QString& stem) {
+    return reader.read(Member(reader, stem, ".sql"));
+}
+
 // The archive at `path` holding `stem`.sql and `stem`.txt.
 void WriteDataFileAt(const QString& path, const QString& stem, const QByteArray& rows,
                      const QString& description) {
@@ -64,17 +79,11 @@ QString DataFilePath(const QString& folder, const QString& fileName) {
 }
 
 QString ReadDescription(const QString& path) {
-    const ArchiveReader reader(path);
-    const QString stem = DataFileStem(QFileInfo(path).fileName());
-    QString text = DecodeText(reader.read(Member(reader, stem, ".txt")));
-    text.replace("\r\n", "\n");
-    if (text.endsWith('\n')) text.chop(1);
-    return text;
+    return Description(ArchiveReader(path), PathStem(path));
 }
 
 QByteArray ReadRows(const QString& path) {
-    const ArchiveReader reader(path);
-    return reader.read(Member(reader, DataFileStem(QFileInfo(path).fileName()), ".sql"));
+    return Rows(ArchiveReader(path), PathStem(path));
 }
 
 void WriteDataFile(const QString& folder, const QString& stem, const QByteArray& rows,
@@ -98,7 +107,9 @@ QString RenameDataFile(const QString& folder, const QString& fileName, const QSt
     if (renamed == fileName) return renamed;
     if (QFile::exists(folder + '/' + renamed)) throw ArchiveError(kFileExists);
     // The members carry the new name too; the old file goes only once the new one is whole.
-    WriteDataFile(folder, stem, ReadRows(path), ReadDescription(path));
+    const ArchiveReader reader(path);
+    const QString oldStem = DataFileStem(fileName);
+    WriteDataFile(folder, stem, Rows(reader, oldStem), Description(reader, oldStem));
     if (!QFile::remove(path)) throw ArchiveError(kCouldNotDelete);
     return renamed;
 }
