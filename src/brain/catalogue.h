@@ -23,22 +23,27 @@ struct TableState {
     bool operator==(const TableState&) const = default;
 };
 
-// The states of all the brain's tables, read in one statement: each cycle reads them afresh once
-// instead of asking for counts table by table. A statement of this connection that names a table
-// and may write it makes that table's state unknown until it is read again, so nothing taken from
-// here lags behind this connection's own writes; other connections' writes are seen at the next
-// read, which is never more than a second away.
+// The states of all the brain's tables, read in one statement instead of asking for counts table
+// by table. A statement of this connection that names a table and may write it makes that
+// table's state unknown until that table is read again, so nothing taken from here lags behind
+// this connection's own writes; other connections' writes are seen when all tables are read
+// again, which is never more than a second away.
 class Catalogue {
   public:
     explicit Catalogue(Query& db) : db_(db) {}
 
     void read();
+    // The table's state read now, whatever is known of it; nullopt when there is no such table.
+    std::optional<TableState> fresh(const QString& table);
     // nullopt when the database has no such table.
     std::optional<TableState> state(const QString& table);
     // The exact row count; asks the server when the table's engine does not keep one.
     qint64 rowCount(const QString& table);
     // The query object hands over every statement that may write.
     void written(const QString& sql);
+    // Another program changed the brain (a dump was loaded into it): every state is read again
+    // before it is used.
+    void changedElsewhere();
     // The query object opens a new connection: nothing known so far may still hold.
     void forget();
 
@@ -65,6 +70,8 @@ class Catalogue {
         bool changesTables = false;
     };
     static Names NamesIn(const QString& sql);
+    // The state on the row the query object stands on.
+    TableState stateOfRow() const;
 
     struct Kept {
         TableState state;

@@ -17,11 +17,9 @@ qint64 QuestionChanges::record(const QString& table,
     QuestionChange change;
     change.table = table;
     Catalogue& catalogue = db_.catalogue();
-    catalogue.read();
-    change.before = catalogue.state(table).value_or(TableState{});
+    change.before = catalogue.fresh(table).value_or(TableState{});
     const qint64 affected = write(change);
-    catalogue.read();
-    change.after = catalogue.state(table).value_or(TableState{});
+    change.after = catalogue.fresh(table).value_or(TableState{});
     if (changes_.size() >= kMostKept) {
         changes_.remove(0, kMostKept / 2);
         dropped_ += kMostKept / 2;

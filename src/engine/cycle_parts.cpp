@@ -38,10 +38,9 @@ void CountBrainRows(Engine& engine) {
         {"lastphrase_user", &c.lastphraseUser},
         {"unsolved_data", &c.unsolvedData},
     }};
-    // One statement for all tables, whose states the rest of the cycle uses too: the cycle runs
-    // every 300 ms and each round trip counts.
+    // The catalogue's counts: the tables this program wrote are read again, the others are at
+    // most a second old. The cycle runs every 300 ms and each round trip counts.
     Catalogue& catalogue = engine.db.catalogue();
-    catalogue.read();
     for (const auto& [table, count] : tables)
         *count = catalogue.rowCount(table);
     c.caseSensitiveWords += caseSensitive;
