@@ -15,12 +15,9 @@ QString Stamp(const Engine& engine) {
     return engine.out.clock->now().toString("dd.MM.yyyy 'AT' hh:mm:ss");
 }
 
-// The file of a conversation in Logs/Chat or Logs/NLP. The folders come with the installation;
-// one deleted by hand is made again rather than failing every line of every conversation.
+// The file of a conversation in Logs/Chat or Logs/NLP.
 QString LogFile(const Engine& engine, const char* folder, const QString& name) {
-    const QString dir = engine.home.path(QStringLiteral("Logs/%1").arg(folder));
-    QDir().mkpath(dir);
-    return dir + '/' + name + ".log";
+    return engine.home.path(QStringLiteral("Logs/%1").arg(folder)) + '/' + name + ".log";
 }
 
 QString ChatLogFile(const Engine& engine, const QString& replyTarget, const QString& nick) {
@@ -31,9 +28,19 @@ QString NlpLogFile(const Engine& engine, const QString& replyTarget, const QStri
     return LogFile(engine, "NLP", ConversationName(replyTarget, nick));
 }
 
-// Log lines carry no control characters: what users send and what the brain holds may.
+// Log lines carry no control characters: what users send and what the brain holds may. The
+// folders come with the installation; one deleted by hand is made again rather than failing
+// every line of every conversation. Only a failed write looks for it: every cycle writes
+// several lines.
 void AppendLogText(const QString& path, const QString& text) {
-    AppendText(path, WithoutControls(text, u"\t\n"));
+    const QString clean = WithoutControls(text, u"\t\n");
+    try {
+        AppendText(path, clean);
+    } catch (const TextFileError&) {
+        const QString dir = QFileInfo(path).path();
+        if (QFileInfo::exists(dir) || !QDir().mkpath(dir)) throw;
+        AppendText(path, clean);
+    }
 }
 
 void CreateWithFirstLine(const QString& path, const QString& firstLine) {

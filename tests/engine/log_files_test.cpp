@@ -256,6 +256,14 @@ TEST_F(LogFiles, ALogThatCannotBeWrittenEndsOnlyThatInput) {
     EXPECT_TRUE(contents("Chat/bob.log").endsWith(" | bob > TalvaneBOT (LOCAL) > second\n"));
 }
 
+TEST_F(LogFiles, ALogFolderDeletedByHandIsMadeAgain) {
+    ASSERT_TRUE(QDir(engine->home.path("Logs")).removeRecursively());
+    EnqueueLocalInput(*engine, LocalInput(*engine, "hello"));
+    engine->NLPtimerTimer();
+    EXPECT_TRUE(contents("Chat/Owner.log").contains("Owner > TalvaneBOT (LOCAL) > hello\n"));
+    EXPECT_TRUE(contents("NLP/Owner.log").contains(" | System received: hello"));
+}
+
 TEST_F(LogFiles, ALogFolderThatCannotBeWrittenStillQueuesTheInput) {
     ASSERT_TRUE(QDir(file("Chat")).removeRecursively());
     WriteTextLines(file("Chat"), {"not a folder"});
