@@ -5,6 +5,7 @@
 
 #include "brain/query.h"
 #include "engine/console_log.h"
+#include "engine/dialogue_records.h"
 #include "engine/engine.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ void OpenAnswerWindow(Engine& engine, const QString& channel) {
 }  // namespace
 
 void CheckTeacherStatus(Engine& engine) {
-    const Request& r = engine.state.request;
+    Request& r = engine.state.request;
     Query& db = engine.db;
     const QString lead = "A.I. > Users " + r.UserNick;
     DetailLine(engine, "A.I. > Checking users " + r.UserNick + " teacher statuss..");
@@ -55,8 +56,10 @@ void CheckTeacherStatus(Engine& engine) {
             "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
             {r.UserKey, "QUENMARK TALVANE", "NO", "NO", "QUENMARK", "TALVANE", "QUENMARK TALVANE",
              r.InputCategory});
+        r.DialogueRowKey = QString::number(db.lastInsertId());
         return;
     }
+    r.DialogueRowKey = row->index;
     if (row->teacher != "YES") {
         DetailLine(engine, lead + " last statuss: Normal user.");
         return;
@@ -67,10 +70,10 @@ void CheckTeacherStatus(Engine& engine) {
         return;
     }
     DetailLine(engine, lead + " status set as: Normal user.");
-    row->user = r.UserKey;
-    row->teacher = "NO";
-    if (row->contextual.isEmpty()) row->contextual = "NO";
-    WriteLastPhraseUser(db, *row);
+    // Only the flags change: rewriting the whole row with its long texts costs the server more.
+    db.execute("UPDATE lastphrase_user SET `user`=?, `teacher`='NO', `contextual`=" +
+                   OrNoColumn("`contextual`") + " WHERE `index`=?",
+               {r.UserKey, row->index});
 }
 
 void HandleEmptyInput(Engine& engine) {

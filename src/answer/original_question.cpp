@@ -22,7 +22,8 @@ void SaveOriginalQuestion(Engine& engine) {
     // One statement either adds the user's first record or stores the question on the one he
     // has. His phrase stays, "QUENMARK TALVANE" when empty, or becomes the pattern's words where
     // public messages are answered; an empty teacher flag is written as "NO".
-    QVariantList params{r.UserKey, r.UserKey, pattern, original, table};
+    const auto [key, keyValue] = DialogueRowKey(r);
+    QVariantList params{keyValue, r.UserKey, pattern, original, table};
     QString phrase = "IF(CHAR_LENGTH(`phrase`) = 0, 'QUENMARK TALVANE', `phrase`)";
     if (engine.state.settings.answerOnPublicMessages) {
         phrase = "?";
@@ -30,9 +31,10 @@ void SaveOriginalQuestion(Engine& engine) {
     }
     db.execute(
         "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT (SELECT "
-        "`index` FROM lastphrase_user WHERE user=? LIMIT 1), ?, ?, 'NO', 'NO', 'QUENMARK', "
-        "'TALVANE', ?, ? ON DUPLICATE KEY UPDATE `user`=VALUES(`user`), `phrase`=" +
+        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
+            key +
+            ", ?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', ?, ? ON DUPLICATE KEY UPDATE "
+            "`user`=VALUES(`user`), `phrase`=" +
             phrase + ", `teacher`=" + OrNoColumn("`teacher`") +
             ", `original_question`=VALUES(`original_question`), "
             "`interface_type`=VALUES(`interface_type`)",

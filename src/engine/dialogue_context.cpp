@@ -33,6 +33,13 @@ QString OrNoColumn(const QString& column) {
     return "IF(CHAR_LENGTH(" + column + ") = 0, 'NO', " + column + ")";
 }
 
+// The key this input met, or the server's lookup where it met none: a lookup of the table being
+// written makes the server copy what it read before it writes.
+std::pair<QString, QVariant> DialogueRowKey(const Request& r) {
+    if (!r.DialogueRowKey.isEmpty()) return {"?", r.DialogueRowKey};
+    return {"(SELECT `index` FROM lastphrase_user WHERE user=? LIMIT 1)", r.UserKey};
+}
+
 void SaveInputContext(Engine& engine) {
     Request& r = engine.state.request;
     ConsoleLine(engine, "A.I. > Saving users " + r.UserNick + " input context..");
@@ -50,15 +57,16 @@ void SaveInputContext(Engine& engine) {
     // One statement either adds the user's first record or rewrites his phrase on the one he
     // has, keeping the teaching columns ("NO" for an empty flag).
     const QString commandQuestion = CommandQuestion(db, phrase);
+    const auto [key, keyValue] = DialogueRowKey(r);
     db.execute(
         "INSERT INTO lastphrase_user (`index`, user, phrase, teacher, contextual, "
-        "mmas_question, mmas_answer, original_question, interface_type) SELECT (SELECT "
-        "`index` FROM lastphrase_user WHERE user=? LIMIT 1), ?, ?, 'NO', 'NO', 'QUENMARK', "
-        "'TALVANE', 'QUENMARK TALVANE', ? ON DUPLICATE KEY UPDATE user=VALUES(user), "
-        "phrase=VALUES(phrase), teacher=" +
+        "mmas_question, mmas_answer, original_question, interface_type) SELECT " +
+            key +
+            ", ?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', 'QUENMARK TALVANE', ? ON DUPLICATE KEY "
+            "UPDATE user=VALUES(user), phrase=VALUES(phrase), teacher=" +
             OrNoColumn("teacher") + ", contextual=" + OrNoColumn("contextual") +
             ", original_question=?, interface_type=VALUES(interface_type)",
-        {r.UserKey, r.UserKey, phrase, r.InputCategory, commandQuestion});
+        {keyValue, r.UserKey, phrase, r.InputCategory, commandQuestion});
     ConsoleLine(engine, "A.I. > Saved users " + r.UserNick + " input context.");
 }
 

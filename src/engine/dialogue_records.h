@@ -3,7 +3,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include <QVariant>
+
+#include <utility>
+
 class Engine;
+struct Request;
 
 // Per-user records of the dialogue kept in the brain.
 
@@ -25,6 +30,9 @@ void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
 
 // A flag column of lastphrase_user as a statement writes it back: "NO" when it is empty.
 QString OrNoColumn(const QString& column);
+// The first value of an "INSERT INTO lastphrase_user ... SELECT" that adds the user's row or
+// rewrites the one he has: its key, and the value bound to it.
+std::pair<QString, QVariant> DialogueRowKey(const Request& r);
 
 // The counter `column` of the row the query stands on. Empty reads as 0; so does a text that is
 // no number (an old or hand-edited brain), with a detailed console line, so that one bad cell

@@ -36,6 +36,7 @@ struct Request {
     ::Privilege Privilege = ::Privilege::BasicUser;
     QString PrivilegeHost;          // the host of the users_privileges row found for this input
     bool TemporaryGranted = false;  // temporary moderator status granted or renewed this input
+    QString DialogueRowKey;  // the key of the user's lastphrase_user row, once this input met it
     QString MatchedQuestion;
     bool Answered = false;
     QString EventName;
