@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine_state.h"
+#include "open_logs.h"
 #include "outside.h"
 #include "program_home.h"
 #include "stages.h"
@@ -36,6 +37,7 @@ class Engine : public QObject {
     Outside out;
     ProgramHome home;
     QTimer NLPtimer;
+    OpenLogs logs;
 
     // The input the running cycle took, put back should the brain server go away under it.
     std::optional<TInput> inputInCycle;

@@ -32,19 +32,19 @@ QString NlpLogFile(const Engine& engine, const QString& replyTarget, const QStri
 // folders come with the installation; one deleted by hand is made again rather than failing
 // every line of every conversation. Only a failed write looks for it: every cycle writes
 // several lines.
-void AppendLogText(const QString& path, const QString& text) {
-    const QString clean = WithoutControls(text, u"\t\n");
+void AppendLogText(Engine& engine, const QString& path, const QString& text) {
+    const QByteArray bytes = WithoutControls(text, u"\t\n").toUtf8();
     try {
-        AppendText(path, clean);
+        engine.logs.append(path, bytes);
     } catch (const TextFileError&) {
         const QString dir = QFileInfo(path).path();
         if (QFileInfo::exists(dir) || !QDir().mkpath(dir)) throw;
-        AppendText(path, clean);
+        engine.logs.append(path, bytes);
     }
 }
 
-void CreateWithFirstLine(const QString& path, const QString& firstLine) {
-    if (!QFileInfo::exists(path)) AppendLogText(path, firstLine + '\n');
+void CreateWithFirstLine(Engine& engine, const QString& path, const QString& firstLine) {
+    if (!QFileInfo::exists(path)) AppendLogText(engine, path, firstLine + '\n');
 }
 
 QString PrivilegeWord(Privilege privilege) {
@@ -64,9 +64,10 @@ QString ConversationName(const QString& replyTarget, const QString& nick) {
 void EnsureConversationLogs(Engine& engine, const QString& replyTarget, const QString& nick) {
     const QString stamp = Stamp(engine);
     try {
-        CreateWithFirstLine(ChatLogFile(engine, replyTarget, nick),
+        CreateWithFirstLine(engine, ChatLogFile(engine, replyTarget, nick),
                             "CHAT LOG CREATED IN: " + stamp);
-        CreateWithFirstLine(NlpLogFile(engine, replyTarget, nick), "NLP LOG CREATED IN: " + stamp);
+        CreateWithFirstLine(engine, NlpLogFile(engine, replyTarget, nick),
+                            "NLP LOG CREATED IN: " + stamp);
     } catch (const TextFileError& error) {
         ConsoleLine(engine, "A.I. > Error: " + QString::fromUtf8(error.what()));
     }
@@ -85,27 +86,27 @@ void ChatLogLine(Engine& engine, TargetKind kind, const QString& replyTarget, co
         line = nick + " > " + text;
     }
     const QString conversationNick = lineKind == ChatLineKind::Input ? nick : addressee;
-    AppendLogText(ChatLogFile(engine, replyTarget, conversationNick),
-               Stamp(engine) + " | " + line + '\n');
+    AppendLogText(engine, ChatLogFile(engine, replyTarget, conversationNick),
+                  Stamp(engine) + " | " + line + '\n');
 }
 
 void NlpLogEntry(Engine& engine) {
     const EngineState& s = engine.state;
     const Request& r = s.request;
     const QString received = s.loggedInput.isEmpty() ? "unknown input" : s.loggedInput.toLower();
-    AppendLogText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
-               Stamp(engine) + " | " + r.UserNick + " | User privileges: " +
-                   PrivilegeWord(r.Privilege) + " | User personality: " + r.Personality.toLower() +
-                   " | Current daytime: " + r.Daytime.toLower() +
-                   " | Current category: " + r.Category.toLower() + '\n' +
-                   "System language: " + (s.settings.latvianLanguageMode ? "latvian" : "english") +
-                   " | System received: " + received);
+    AppendLogText(
+        engine, NlpLogFile(engine, r.ReplyTarget, r.UserNick),
+        Stamp(engine) + " | " + r.UserNick + " | User privileges: " + PrivilegeWord(r.Privilege) +
+            " | User personality: " + r.Personality.toLower() + " | Current daytime: " +
+            r.Daytime.toLower() + " | Current category: " + r.Category.toLower() + '\n' +
+            "System language: " + (s.settings.latvianLanguageMode ? "latvian" : "english") +
+            " | System received: " + received);
 }
 
 void NlpLogResponse(Engine& engine, const QString& answer) {
     const Request& r = engine.state.request;
     QString response = answer;
     ApplyInOrder(response, {{u" !", u"!"}, {u" ?", u"?"}, {u" , ", u", "}});
-    AppendLogText(NlpLogFile(engine, r.ReplyTarget, r.UserNick),
-               " | System response: " + response.trimmed().toLower() + '\n');
+    AppendLogText(engine, NlpLogFile(engine, r.ReplyTarget, r.UserNick),
+                  " | System response: " + response.trimmed().toLower() + '\n');
 }

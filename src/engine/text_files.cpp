@@ -28,12 +28,3 @@ void WriteTextLines(const QString& path, const QStringList& lines) {
         throw TextFileError(
             QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }
-
-void AppendText(const QString& path, const QString& text) {
-    QFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    // The flush is checked too: a full disk shows only when the buffered line is written out.
-    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
-        throw TextFileError(
-            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
-}

@@ -18,5 +18,3 @@ class TextFileError : public std::runtime_error {
 QStringList ReadTextLines(const QString& path);
 // Writes the lines, each ended by "\n", replacing the file. Throws TextFileError.
 void WriteTextLines(const QString& path, const QStringList& lines);
-// Appends one line and closes the file again. Throws TextFileError.
-void AppendText(const QString& path, const QString& text);

@@ -264,6 +264,21 @@ TEST_F(LogFiles, ALogFolderDeletedByHandIsMadeAgain) {
     EXPECT_TRUE(contents("NLP/Owner.log").contains(" | System received: hello"));
 }
 
+TEST_F(LogFiles, ALogDeletedOrReplacedBetweenCyclesGetsTheNextLines) {
+    EnqueueLocalInput(*engine, LocalInput(*engine, "hello"));
+    engine->NLPtimerTimer();
+    ASSERT_TRUE(QFile::remove(file("NLP/Owner.log")));
+    ASSERT_TRUE(QFile::rename(file("Chat/Owner.log"), file("Chat/Owner.old")));
+    WriteTextLines(file("Chat/Owner.log"), {"kept by hand"});
+    EnqueueLocalInput(*engine, LocalInput(*engine, "again"));
+    engine->NLPtimerTimer();
+    EXPECT_TRUE(contents("NLP/Owner.log").contains(" | System received: again"));
+    EXPECT_FALSE(contents("NLP/Owner.log").contains("hello"));
+    EXPECT_TRUE(contents("Chat/Owner.log").startsWith("kept by hand\n"));
+    EXPECT_TRUE(contents("Chat/Owner.log").contains("Owner > TalvaneBOT (LOCAL) > again\n"));
+    EXPECT_FALSE(contents("Chat/Owner.old").contains("again"));
+}
+
 TEST_F(LogFiles, ALogFolderThatCannotBeWrittenStillQueuesTheInput) {
     ASSERT_TRUE(QDir(file("Chat")).removeRecursively());
     WriteTextLines(file("Chat"), {"not a folder"});
