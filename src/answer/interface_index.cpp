@@ -66,6 +66,15 @@ bool HasAllBits(quint64 bits, quint64 wanted) {
     return (bits & wanted) == wanted;
 }
 
+// Whatever holds all bits of another holds all of its folded bits too.
+quint32 Folded(quint64 bits) {
+    return quint32(bits) | quint32(bits >> 32);
+}
+
+bool HasAllBits(quint32 bits, quint32 wanted) {
+    return (bits & wanted) == wanted;
+}
+
 bool IsAscii(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
@@ -76,21 +85,30 @@ bool HasLikeSpecials(QStringView text) {
 }
 
 // Whether `subject` matches `pattern` as LIKE does under a binary collation, for a pattern whose
-// only wildcard is "%": its pieces in order, the first at the start, the last at the end.
+// only wildcard is "%": its pieces in order, the first at the start, the last at the end. It
+// runs for thousands of rows a lookup, so it walks the pattern in place.
 bool LikeMatches(QStringView subject, QStringView pattern) {
-    const QList<QStringView> pieces = pattern.split(u'%');
-    if (pieces.size() == 1) return subject == pattern;
-    const QStringView head = pieces.first();
-    const QStringView tail = pieces.last();
+    const qsizetype firstWildcard = pattern.indexOf(u'%');
+    if (firstWildcard < 0) return subject == pattern;
+    const qsizetype lastWildcard = pattern.lastIndexOf(u'%');
+    const QStringView head = pattern.first(firstWildcard);
+    const QStringView tail = pattern.sliced(lastWildcard + 1);
     if (head.size() + tail.size() > subject.size() || !subject.startsWith(head) ||
         !subject.endsWith(tail))
         return false;
+    // The pieces between the first and the last "%" must follow one another between the head
+    // and the tail.
+    const QStringView middle = subject.first(subject.size() - tail.size());
     qsizetype from = head.size();
-    const qsizetype end = subject.size() - tail.size();
-    for (qsizetype i = 1; i + 1 < pieces.size(); ++i) {
-        const qsizetype at = subject.indexOf(pieces[i], from);
-        if (at < 0 || at + pieces[i].size() > end) return false;
-        from = at + pieces[i].size();
+    for (qsizetype at = firstWildcard + 1; at < lastWildcard;) {
+        const qsizetype next = pattern.indexOf(u'%', at);
+        const QStringView piece = pattern.sliced(at, next - at);
+        if (!piece.isEmpty()) {
+            const qsizetype found = middle.indexOf(piece, from);
+            if (found < 0) return false;
+            from = found + piece.size();
+        }
+        at = next + 1;
     }
     return true;
 }
@@ -157,8 +175,11 @@ void InterfaceIndex::rebuild(Query& db, const QString& table) {
     reads_ = reads;
     changesSeen_ = db.questionChanges().end();
     const int count = db.open("SELECT `index`, question FROM " + table);
-    rows_.reserve(count);
-    pairBits_.reserve(count);
+    // Room for the rows taught before the next read, so that the first of them does not copy
+    // every row to a larger list while someone waits for an answer.
+    const qsizetype room = count + count / 8 + 64;
+    rows_.reserve(room);
+    pairBits_.reserve(room);
     for (db.first(); !db.eof(); db.next())
         add(db.field("index").toUInt(), db.field("question"));
     rowsRead_ = rows_.size();
@@ -169,12 +190,14 @@ void InterfaceIndex::add(quint32 key, const QString& question) {
     const qsizetype at = rows_.size();
     rows_.append({key, question});
     const QString& kept = rows_.last().question;
-    pairBits_.append(PairBits(kept));
-    byLength_[CodePoints(kept)].append(at);
+    const quint64 bits = PairBits(kept);
+    pairBits_.append(bits);
+    const Entry entry{quint32(at), Folded(bits)};
+    byLength_[CodePoints(kept)].append(entry);
     const QList<QStringView> words = Words(kept);
     for (const QStringView word : words) {
-        QList<qsizetype>& rows = byWord_[word];
-        if (rows.isEmpty() || rows.last() != at) rows.append(at);
+        QList<Entry>& rows = byWord_[word];
+        if (rows.isEmpty() || rows.last().at != entry.at) rows.append(entry);
     }
     // Advanced data matching takes questions of three "%" and more as patterns.
     if (kept.count(u'%') <= 2) return;
@@ -182,7 +205,7 @@ void InterfaceIndex::add(quint32 key, const QString& question) {
     if (longest.isEmpty() || HasLikeSpecials(kept))
         alwaysPatterns_.append(at);
     else
-        byLongestWord_[longest].append(at);
+        byLongestWord_[longest].append(entry);
 }
 
 // Equal length, and every word within the question whatever its case. Only words of ASCII
@@ -199,7 +222,10 @@ bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& row
         wanted |= PairBits(needle);
         needles << needle;
     }
-    for (const qsizetype at : byLength_.value(CodePoints(pattern))) {
+    const quint32 folded = Folded(wanted);
+    for (const Entry entry : byLength_.value(CodePoints(pattern))) {
+        if (!HasAllBits(entry.foldedBits, folded)) continue;
+        const qsizetype at = entry.at;
         if (!HasAllBits(pairBits_[at], wanted)) continue;
         const QString& question = rows_[at].question;
         if (std::all_of(needles.begin(), needles.end(),
@@ -216,20 +242,25 @@ bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) con
     if (pattern.size() > kLongestPhrase) return false;
     rows += alwaysPatterns_;
     const quint64 phraseBits = PairBits(pattern);
+    const quint32 folded = Folded(phraseBits);
     for (auto it = byLongestWord_.cbegin(); it != byLongestWord_.cend(); ++it) {
         if (!pattern.contains(it.key())) continue;
-        for (const qsizetype at : it.value())
-            if (HasAllBits(phraseBits, pairBits_[at]) && LikeMatches(pattern, rows_[at].question))
-                rows.append(at);
+        for (const Entry entry : it.value())
+            if (HasAllBits(folded, entry.foldedBits) &&
+                HasAllBits(phraseBits, pairBits_[entry.at]) &&
+                LikeMatches(pattern, rows_[entry.at].question))
+                rows.append(entry.at);
     }
     if (pattern.count(u'%') <= 2) return true;
     const QStringView longest = LongestWord(Words(pattern));
     if (longest.isEmpty() || HasLikeSpecials(pattern)) return false;
     for (auto it = byWord_.cbegin(); it != byWord_.cend(); ++it) {
         if (!it.key().contains(longest)) continue;
-        for (const qsizetype at : it.value())
-            if (HasAllBits(pairBits_[at], phraseBits) && LikeMatches(rows_[at].question, pattern))
-                rows.append(at);
+        for (const Entry entry : it.value())
+            if (HasAllBits(entry.foldedBits, folded) &&
+                HasAllBits(pairBits_[entry.at], phraseBits) &&
+                LikeMatches(rows_[entry.at].question, pattern))
+                rows.append(entry.at);
     }
     return true;
 }

@@ -36,6 +36,12 @@ class InterfaceIndex {
         quint32 key;
         QString question;
     };
+    // A row as the lists name it: its place among the rows, and its pair bits folded in half, so
+    // that passing over a list reads no row.
+    struct Entry {
+        quint32 at;
+        quint32 foldedBits;
+    };
     void rebuild(Query& db, const QString& table);
     bool follow(Query& db, const QString& table, const TableState& now);
     void follow(const QuestionChange& change);
@@ -50,9 +56,9 @@ class InterfaceIndex {
     QList<Row> rows_;
     // Beside the rows, so that passing over a row reads a few bytes of it.
     QList<quint64> pairBits_;
-    QHash<qsizetype, QList<qsizetype>> byLength_;
-    QHash<QStringView, QList<qsizetype>> byWord_;
-    QHash<QStringView, QList<qsizetype>> byLongestWord_;
+    QHash<qsizetype, QList<Entry>> byLength_;
+    QHash<QStringView, QList<Entry>> byWord_;
+    QHash<QStringView, QList<Entry>> byLongestWord_;
     QList<qsizetype> alwaysPatterns_;
 };
 
