@@ -51,6 +51,10 @@ void AddContextKeywords(Query& db) {
     }
 }
 
+// The owner teaches after every 13th input: a period prime to the twenty slots of the mix, so
+// that the inputs right after a teaching command are of every kind in its shares.
+constexpr int kTeachingPeriod = 13;
+
 struct KindFigures {
     Timings times;
     int found = 0;
@@ -151,7 +155,7 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
         all.add(cycle.ms);
         inStatements.add(cycle.statementMs);
         outside.add(cycle.ms - cycle.statementMs);
-        (i > 0 && i % 25 == 0 ? afterTeaching : others).add(cycle.ms);
+        (i > 0 && i % kTeachingPeriod == 0 ? afterTeaching : others).add(cycle.ms);
         statements += cycle.statements;
         writes += cycle.writes;
         maxStatements = std::max(maxStatements, cycle.statements);
@@ -159,8 +163,8 @@ void Measure(BenchEngine& bench, TaughtBrain& brain, int inputs) {
         figures.times.add(cycle.ms);
         if (AnswerFound(bench.consoleLines())) ++figures.found;
 
-        // Every 25th input the owner teaches an answer to a phrase the brain does not know.
-        if (i % 25 == 24) {
+        // Now and then the owner teaches an answer to a phrase the brain does not know.
+        if (i % kTeachingPeriod == kTeachingPeriod - 1) {
             bench.run(bench.local(brain.unknownPhrase() + " " + brain.words(2)));
             teaching.add(bench.run(bench.local("#" + brain.words(6) + "!"), 5).ms);
         }
