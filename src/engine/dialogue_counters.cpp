@@ -60,10 +60,11 @@ void UpdateDialogueCounters(Engine& engine) {
                 ++c.unanswered;
                 c.unknowns = std::min(c.unknowns + 1, kMaxUnknowns);
             }
+            // Only the counters change: rewriting the row's phrase costs the server more.
             db.execute(
-                "REPLACE INTO lastphrase_ai (`index`, user, phrase, unanswered, answered, "
-                "dialogcount, unknowns) VALUES (?, ?, ?, ?, ?, ?, ?)",
-                QVariantList{row->index, r.UserKey, row->phrase} + CounterTexts(c));
+                "UPDATE lastphrase_ai SET user=?, unanswered=?, answered=?, dialogcount=?, "
+                "unknowns=? WHERE `index`=?",
+                QVariantList{r.UserKey} + CounterTexts(c) + QVariantList{row->index});
         }
     }
     engine.state.unknownLevel = c.hasRow ? c.unknowns : 0;

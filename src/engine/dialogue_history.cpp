@@ -97,11 +97,11 @@ void UpdateDialogueHistory(Engine& engine) {
     TUserVariables& user = s.stores.userVariables(r.UserNick);
     user.historyMinutes = minutes;
     user.historyPhrase = said;
+    // The phrase stays as it is: rewriting it costs the server more than the row's other fields.
     db.execute(
-        "REPLACE INTO users_history (`index`, user, phrase, type, date_said, time_said, "
-        "times_said) VALUES (?, ?, ?, ?, ?, ?, ?)",
-        {db.field("index"), r.UserKey, db.field("phrase"), db.field("type"), s.clock.DateText,
-         s.clock.TimeText, QString::number(ReadCounter(engine, "times_said") + 1)});
+        "UPDATE users_history SET user=?, date_said=?, time_said=?, times_said=? WHERE `index`=?",
+        {r.UserKey, s.clock.DateText, s.clock.TimeText,
+         QString::number(ReadCounter(engine, "times_said") + 1), db.field("index")});
     ConsoleLine(engine, "A.I. > Updated dialogue history data.");
 
     const Settings& set = s.settings;
