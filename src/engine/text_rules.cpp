@@ -67,8 +67,7 @@ void TrimBlanks(QString& text) {
 }
 
 QString WithoutControls(QString text, QStringView kept) {
-    text.removeIf([kept](QChar c) {
-        return c.category() == QChar::Other_Control && !kept.contains(c);
-    });
+    text.removeIf(
+        [kept](QChar c) { return c.category() == QChar::Other_Control && !kept.contains(c); });
     return text;
 }
