@@ -51,7 +51,7 @@ std::optional<TableState> Catalogue::fresh(const QString& table) {
 
 std::optional<TableState> Catalogue::state(const QString& table) {
     const QString name = table.toLower();
-    if (!read_ || age_.hasExpired(kLongestTrustMs)) read();
+    if (!upToDate()) read();
     if (stale_.contains(name)) return fresh(name);
     const auto found = states_.constFind(name);
     if (found == states_.cend()) return std::nullopt;
@@ -62,8 +62,8 @@ qint64 Catalogue::rowCount(const QString& table) {
     // A table this connection wrote is counted by the engine's own count, which costs the server
     // a third of reading its state again; its state stays unknown.
     const QString name = table.toLower();
-    const bool countedByEngine = read_ && !age_.hasExpired(kLongestTrustMs) &&
-                                 stale_.contains(name) && states_.value(name).exactRows;
+    const bool countedByEngine =
+        upToDate() && stale_.contains(name) && states_.value(name).exactRows;
     if (!countedByEngine) {
         if (const std::optional<TableState> now = state(table); now && now->exactRows)
             return now->rows;
@@ -102,8 +102,8 @@ void Catalogue::written(const QString& sql) {
     if (names->changesTables) read_ = false;
 }
 
-void Catalogue::changedElsewhere() {
-    read_ = false;
+bool Catalogue::upToDate() const {
+    return read_ && !age_.hasExpired(kLongestTrustMs);
 }
 
 void Catalogue::forget() {

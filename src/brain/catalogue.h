@@ -41,9 +41,6 @@ class Catalogue {
     qint64 rowCount(const QString& table);
     // The query object hands over every statement that may write.
     void written(const QString& sql);
-    // Another program changed the brain (a dump was loaded into it): every state is read again
-    // before it is used.
-    void changedElsewhere();
     // The query object opens a new connection: nothing known so far may still hold.
     void forget();
 
@@ -72,6 +69,8 @@ class Catalogue {
     static Names NamesIn(const QString& sql);
     // The state on the row the query object stands on.
     TableState stateOfRow() const;
+    // All tables were read, and recently enough to trust for other connections' writes.
+    bool upToDate() const;
 
     struct Kept {
         TableState state;

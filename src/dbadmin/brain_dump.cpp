@@ -5,8 +5,6 @@
 #include "dump_file.h"
 #include "tool_error.h"
 
-#include "brain/query.h"
-
 #include <QDir>
 #include <QFile>
 
@@ -67,8 +65,6 @@ Dump DumpBrain(const DbConfig& config, const QString& folder, const QString& ste
     return {name, run.exitCode != 0 ? run.output : QString()};
 }
 
-void LoadDump(Query& db, const QString& path) {
-    // Even a load that failed half-way may have changed tables.
-    db.catalogue().changedElsewhere();
-    RunDatabaseTool("mariadb", db.config(), {"--sandbox", "--one-database"}, {path, {}});
+void LoadDump(const DbConfig& config, const QString& path) {
+    RunDatabaseTool("mariadb", config, {"--sandbox", "--one-database"}, {path, {}});
 }

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class Query;
-
 enum class DumpScope {
     Whole,    // any table the tool cannot read fails the dump
     Salvage,  // what can be read, before a repair: a damaged table may be unreadable
@@ -26,5 +24,5 @@ Dump DumpBrain(const DbConfig& config, const QString& folder, const QString& ste
 // Loads the dump at `path` into the brain with the server's client in its sandbox mode, which
 // refuses the client commands that reach files and programs, and kept to the brain's own
 // database. Throws ToolError with the client's message when a statement fails; the statements
-// before it have run. Whatever `db` knew of the tables is read again before it is used.
-void LoadDump(Query& db, const QString& path);
+// before it have run.
+void LoadDump(const DbConfig& config, const QString& path);

@@ -71,7 +71,7 @@ void CheckFirst(MaintainedBrain& brain, JobView& view) {
 
 QString LoadSafetyBackup(MaintainedBrain& brain, const Dump& safety) {
     try {
-        LoadDump(brain.db, BackupsOf(brain) + '/' + safety.fileName);
+        LoadDump(brain.db.config(), BackupsOf(brain) + '/' + safety.fileName);
         return "The brain was loaded back from the safety backup " + safety.fileName +
                ": it is as it was before.";
     } catch (const ToolError& e) {

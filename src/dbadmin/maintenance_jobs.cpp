@@ -44,7 +44,7 @@ JobResult RestoreBackup(MaintainedBrain& brain, JobView& view, const QString& fi
                                               {kRestoreError, "restored"});
         view.status(kStatusRestoring);
         try {
-            LoadDump(brain.db, path);
+            LoadDump(brain.db.config(), path);
         } catch (const ToolError& e) {
             throw JobFailure{kRestoreError, e.message() + '\n' + LoadSafetyBackup(brain, safety)};
         }
