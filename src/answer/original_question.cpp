@@ -19,25 +19,20 @@ void SaveOriginalQuestion(Engine& engine) {
     original = PatternWords(original);
     r.MatchedQuestion = original;
 
-    // One statement either adds the user's first record or stores the question on the one he
-    // has. His phrase stays, "QUENMARK TALVANE" when empty, or becomes the pattern's words where
-    // public messages are answered; an empty teacher flag is written as "NO".
-    const auto [key, keyValue] = DialogueRowKey(r);
-    QVariantList params{keyValue, r.UserKey, pattern, original, table};
+    // Adds the user's first record or stores the question on the one he has. His phrase stays,
+    // "QUENMARK TALVANE" when empty, or becomes the pattern's words where public messages are
+    // answered; an empty teacher flag is written as "NO".
+    QVariantList assignmentParams{r.UserKey};
     QString phrase = "IF(CHAR_LENGTH(`phrase`) = 0, 'QUENMARK TALVANE', `phrase`)";
     if (engine.state.settings.answerOnPublicMessages) {
         phrase = "?";
-        params << PatternWords(pattern);
+        assignmentParams << PatternWords(pattern);
     }
-    db.execute(
-        "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
-            key +
-            ", ?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', ?, ? ON DUPLICATE KEY UPDATE "
-            "`user`=VALUES(`user`), `phrase`=" +
-            phrase + ", `teacher`=" + OrNoColumn("`teacher`") +
-            ", `original_question`=VALUES(`original_question`), "
-            "`interface_type`=VALUES(`interface_type`)",
-        params);
+    assignmentParams << original << table;
+    WriteDialogueRow(db, r, "?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', ?, ?",
+                     {r.UserKey, pattern, original, table},
+                     "`user`=?, `phrase`=" + phrase + ", `teacher`=" + OrNoColumn("`teacher`") +
+                         ", `original_question`=?, `interface_type`=?",
+                     assignmentParams);
     DetailLine(engine, "A.I. > Original question saved.");
 }

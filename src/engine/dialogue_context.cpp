@@ -33,11 +33,34 @@ QString OrNoColumn(const QString& column) {
     return "IF(CHAR_LENGTH(" + column + ") = 0, 'NO', " + column + ")";
 }
 
-// The key this input met, or the server's lookup where it met none: a lookup of the table being
-// written makes the server copy what it read before it writes.
+namespace {
+
+// The first value of the INSERT that adds the user's row or rewrites the one he has: the key
+// this input met, or the server's lookup where it met none (a lookup of the table being written
+// makes the server copy what it read before it writes).
 std::pair<QString, QVariant> DialogueRowKey(const Request& r) {
     if (!r.DialogueRowKey.isEmpty()) return {"?", r.DialogueRowKey};
     return {"(SELECT `index` FROM lastphrase_user WHERE user=? LIMIT 1)", r.UserKey};
+}
+
+}  // namespace
+
+void WriteDialogueRow(Query& db, const Request& r, const QString& values,
+                      const QVariantList& valueParams, const QString& assignments,
+                      const QVariantList& assignmentParams) {
+    // An UPDATE by key costs the server a quarter less than the INSERT ... ON DUPLICATE KEY
+    // UPDATE. It changes no row when the row is gone (another program cleared the table) or
+    // holds these values already; the INSERT then adds the row or leaves it as it is.
+    if (!r.DialogueRowKey.isEmpty() &&
+        db.execute("UPDATE lastphrase_user SET " + assignments + " WHERE `index`=?",
+                   assignmentParams + QVariantList{r.DialogueRowKey}) > 0)
+        return;
+    const auto [key, keyValue] = DialogueRowKey(r);
+    db.execute(
+        "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
+        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
+            key + ", " + values + " ON DUPLICATE KEY UPDATE " + assignments,
+        QVariantList{keyValue} + valueParams + assignmentParams);
 }
 
 void SaveInputContext(Engine& engine) {
@@ -53,20 +76,15 @@ void SaveInputContext(Engine& engine) {
     if (work.startsWith('#')) return NotSaved(engine, "A.I. > Input is a teach phrase.");
 
     const QString phrase = work.toUpper();
-    Query& db = engine.db;
-    // One statement either adds the user's first record or rewrites his phrase on the one he
-    // has, keeping the teaching columns ("NO" for an empty flag).
-    const QString commandQuestion = CommandQuestion(db, phrase);
-    const auto [key, keyValue] = DialogueRowKey(r);
-    db.execute(
-        "INSERT INTO lastphrase_user (`index`, user, phrase, teacher, contextual, "
-        "mmas_question, mmas_answer, original_question, interface_type) SELECT " +
-            key +
-            ", ?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', 'QUENMARK TALVANE', ? ON DUPLICATE KEY "
-            "UPDATE user=VALUES(user), phrase=VALUES(phrase), teacher=" +
-            OrNoColumn("teacher") + ", contextual=" + OrNoColumn("contextual") +
-            ", original_question=?, interface_type=VALUES(interface_type)",
-        {keyValue, r.UserKey, phrase, r.InputCategory, commandQuestion});
+    // Adds the user's first record or rewrites his phrase on the one he has, keeping the
+    // teaching columns ("NO" for an empty flag).
+    const QString commandQuestion = CommandQuestion(engine.db, phrase);
+    WriteDialogueRow(engine.db, r, "?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', 'QUENMARK TALVANE', ?",
+                     {r.UserKey, phrase, r.InputCategory},
+                     "`user`=?, `phrase`=?, `teacher`=" + OrNoColumn("`teacher`") +
+                         ", `contextual`=" + OrNoColumn("`contextual`") +
+                         ", `original_question`=?, `interface_type`=?",
+                     {r.UserKey, phrase, commandQuestion, r.InputCategory});
     ConsoleLine(engine, "A.I. > Saved users " + r.UserNick + " input context.");
 }
 

@@ -5,9 +5,8 @@
 
 #include <QVariant>
 
-#include <utility>
-
 class Engine;
+class Query;
 struct Request;
 
 // Per-user records of the dialogue kept in the brain.
@@ -30,9 +29,12 @@ void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
 
 // A flag column of lastphrase_user as a statement writes it back: "NO" when it is empty.
 QString OrNoColumn(const QString& column);
-// The first value of an "INSERT INTO lastphrase_user ... SELECT" that adds the user's row or
-// rewrites the one he has: its key, and the value bound to it.
-std::pair<QString, QVariant> DialogueRowKey(const Request& r);
+// Writes the user's lastphrase_user row: `assignments` on the row this input met, or where it
+// met none or the row is gone, a new row of `values` (every column after the key, in the
+// table's order) that the assignments complete when the user has a row after all.
+void WriteDialogueRow(Query& db, const Request& r, const QString& values,
+                      const QVariantList& valueParams, const QString& assignments,
+                      const QVariantList& assignmentParams);
 
 // The counter `column` of the row the query stands on. Empty reads as 0; so does a text that is
 // no number (an old or hand-edited brain), with a detailed console line, so that one bad cell

@@ -161,6 +161,29 @@ TEST_F(DialogueRecords, ALaterInputKeepsTheTeachingColumns) {
     EXPECT_EQ(rows("lastphrase_user"), 1);
 }
 
+// The cycle hands on the key of the row it met in the teacher check; the row may be gone by
+// the time it is written (another program cleared the table), or already hold what is written.
+TEST_F(DialogueRecords, TheRowTheInputMetIsRewrittenByItsKeyOrAddedAgainWhenGone) {
+    exec(
+        "INSERT INTO lastphrase_user (`index`, user, phrase, teacher, contextual, mmas_question, "
+        "mmas_answer, original_question, interface_type) "
+        "VALUES (5, 'anna', 'HI', '', 'YES', 'Q', 'A', 'OLD', 'interface_q')");
+    const QStringList columns = {"index",         "phrase",      "teacher",          "contextual",
+                                 "mmas_question", "mmas_answer", "original_question"};
+    for (int time = 0; time < 2; ++time) {
+        input("anna", "how are you").DialogueRowKey = "5";
+        SaveInputContext(*engine);
+        EXPECT_EQ(userRow("lastphrase_user", "anna", columns), "5/HOW ARE YOU/NO/YES/Q/A/") << time;
+        EXPECT_EQ(rows("lastphrase_user"), 1) << time;
+    }
+    exec("DELETE FROM lastphrase_user");
+    input("anna", "hello again").DialogueRowKey = "5";
+    SaveInputContext(*engine);
+    EXPECT_EQ(userRow("lastphrase_user", "anna", columns),
+              "5/HELLO AGAIN/NO/NO/QUENMARK/TALVANE/QUENMARK TALVANE");
+    EXPECT_EQ(rows("lastphrase_user"), 1);
+}
+
 TEST_F(DialogueRecords, InputsThatDoNotReplaceTheSavedContext) {
     const struct {
         TargetKind kind;
