@@ -8,8 +8,9 @@
 
 namespace {
 
-// Conversations enough for a busy channel; the file of the longest-silent one is closed first.
-constexpr qsizetype kMostOpen = 16;
+// Two files a conversation (chat and NLP log): enough for the users of a busy channel, far
+// below the process's limit of 1024 open files. The longest-silent file is closed first.
+constexpr qsizetype kMostOpen = 128;
 
 // Whether the path still names the file that is open.
 bool StillAtItsPath(const QFile& file, const QString& path) {
