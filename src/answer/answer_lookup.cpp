@@ -154,7 +154,18 @@ struct Lookup {
     }
 };
 
+// Only the mixed-word first pass and advanced data matching read the whole table.
+bool UsesCopies(const Settings& s) {
+    return s.enableMixedWordRecognition || s.enableAdvancedDataMatching;
+}
+
 }  // namespace
+
+void PrepareAnswerLookup(Engine& engine, InterfaceIndexes& indexes) {
+    if (!UsesCopies(engine.state.settings)) return;
+    for (const char* table : {"interface_s", "interface_q"})
+        indexes.current(engine.db, table);
+}
 
 void LookupAnswer(Engine& engine, InterfaceIndexes& indexes) {
     Request& r = engine.state.request;
@@ -166,11 +177,9 @@ void LookupAnswer(Engine& engine, InterfaceIndexes& indexes) {
     r.DatabaseMatch = false;
 
     const QString table = InterfaceTable(r.InputCategory);
-    // Only the mixed-word first pass and advanced data matching read the whole table.
-    const bool indexed = s.enableMixedWordRecognition || s.enableAdvancedDataMatching;
     Lookup lookup{engine, table,
                   LookupConditions{r, QuestionPattern(r.WorkPhrase), s.enableMixedWordRecognition},
-                  indexed ? indexes.current(engine.db, table) : nullptr};
+                  UsesCopies(s) ? indexes.current(engine.db, table) : nullptr};
     const bool plain = !lookup.pattern().contains('%' + kContextMarker + '%');
     const qsizetype marker = lookup.pattern().indexOf(kContextMarker);
 

@@ -9,3 +9,6 @@ class InterfaceIndexes;
 // with its context keywords alone. `indexes` keeps the copies of the stored questions that
 // narrow the searches which would otherwise read the whole table.
 void LookupAnswer(Engine& engine, InterfaceIndexes& indexes);
+// Builds the copies of both interface tables now, when the settings will have the lookup use
+// them.
+void PrepareAnswerLookup(Engine& engine, InterfaceIndexes& indexes);

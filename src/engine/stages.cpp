@@ -27,9 +27,9 @@ std::vector<Stage*> Stages::all() {
 bool Stages::complete() {
     for (const Stage* stage : all())
         if (!stage->filled()) return false;
-    return DeliveryPending && UnwatchUser && OwnerIdentityVerified && OnlineAddressOf &&
-           ChannelNameLimit && IsNickAddressed && PrepareEventReply && CheckJoin &&
-           CheckNickChange && BanConfirmed;
+    return PrepareAnswerLookup && DeliveryPending && UnwatchUser && OwnerIdentityVerified &&
+           OnlineAddressOf && ChannelNameLimit && IsNickAddressed && PrepareEventReply &&
+           CheckJoin && CheckNickChange && BanConfirmed;
 }
 
 void Run(const Stage& stage, Engine& engine) {

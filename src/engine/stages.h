@@ -98,6 +98,9 @@ struct Stages {
 #undef TALVANE_STAGE_SLOT
 
     // The calls that answer a question or take an argument beside the engine.
+    // Builds the answer lookup's copies of the stored questions, so that the first input after
+    // the start does not wait for them (a second at a million rows).
+    std::function<void(Engine&)> PrepareAnswerLookup;
     // Whether answer lines are still waiting to be sent.
     std::function<bool(const Engine&)> DeliveryPending;
     // Removes the user's entry from the Lonely Talking timer list.

@@ -101,8 +101,10 @@ void AssembleStages(Stages& stages, Delivery& delivery, LonelyTalking& lonely) {
     stages.ErasePositiveWords = ErasePositiveWords;
     stages.EraseNegativeWords = EraseNegativeWords;
     stages.ExpandAdmQuestion = ExpandAdmQuestion;
-    stages.LookupAnswer = [indexes = std::make_shared<InterfaceIndexes>()](Engine& engine) {
-        LookupAnswer(engine, *indexes);
+    const auto indexes = std::make_shared<InterfaceIndexes>();
+    stages.LookupAnswer = [indexes](Engine& engine) { LookupAnswer(engine, *indexes); };
+    stages.PrepareAnswerLookup = [indexes](Engine& engine) {
+        PrepareAnswerLookup(engine, *indexes);
     };
     stages.PublicAnswerGate = PublicAnswerGate;
     stages.PrepareEventMessage = PrepareEventMessage;

@@ -90,6 +90,11 @@ void Session::runStartupChecks() {
     checker_ = std::make_unique<ConnectivityChecker>(*engine_);
     connect(checker_.get(), &ConnectivityChecker::connectionLost, this, &Session::fatal);
     if (result.firstRun) emit firstRunCheckDue();
+    try {
+        engine_->stages.PrepareAnswerLookup(*engine_);
+    } catch (const DbError&) {
+        // The first input builds the copies again, and its cycle reports what fails.
+    }
     emit ready();
     online_->StartUpStep();
 }
