@@ -23,11 +23,12 @@ struct TableState {
     bool operator==(const TableState&) const = default;
 };
 
-// The states of all the brain's tables, read in one statement instead of asking for counts table
-// by table. A statement of this connection that names a table and may write it makes that
-// table's state unknown until that table is read again, so nothing taken from here lags behind
-// this connection's own writes; other connections' writes are seen when all tables are read
-// again, which is never more than a second away.
+// The states of the brain's tables, read in one statement instead of asking for counts table by
+// table. A statement of this connection that names a table and may write it makes that table's
+// state unknown until that table is read again, so nothing taken from here lags behind this
+// connection's own writes. Other connections' writes are seen within a second: a state older than
+// that is read again, in one statement for the tables asked about in that second, the others
+// alone when they are asked.
 class Catalogue {
   public:
     explicit Catalogue(Query& db) : db_(db) {}
@@ -71,6 +72,8 @@ class Catalogue {
     TableState stateOfRow() const;
     // All tables were read, and recently enough to trust for other connections' writes.
     bool upToDate() const;
+    // Reads again the tables asked about since the last reading; the others become unknown.
+    void refresh();
 
     struct Kept {
         TableState state;
@@ -80,6 +83,7 @@ class Catalogue {
     Query& db_;
     QHash<QString, TableState> states_;
     QSet<QString> stale_;
+    QSet<QString> asked_;
     bool read_ = false;
     QElapsedTimer age_;
     QHash<QString, Kept> kept_;

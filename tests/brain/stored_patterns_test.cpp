@@ -5,6 +5,8 @@
 #include "support/qstring_printer.h"
 #include "support/test_brain.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +121,30 @@ TEST_F(StoredCopies, FollowEveryChangeOfTheTable) {
     // Without a live checksum a change could go unnoticed: every answer is "maybe".
     db.execute("ALTER TABLE words_negative CHECKSUM=0");
     EXPECT_TRUE(mayMatch());
+}
+
+// Other connections' writes are seen within a second, whether the table was asked about in
+// that second (read again with the others asked about) or not (read alone when asked).
+TEST(Catalogue, AnotherConnectionsChangesAreSeenWithinASecond) {
+    TestBrain brain;
+    Query& db = brain.db();
+    db.execute("CREATE TABLE dropped_elsewhere (id INT) ENGINE=Aria");
+    Catalogue& catalogue = db.catalogue();
+    catalogue.read();
+    const std::optional<TableState> asked = catalogue.state("words_negative");
+    const std::optional<TableState> notAsked = catalogue.state("words_positive");
+    ASSERT_TRUE(catalogue.state("dropped_elsewhere"));
+    QThread::msleep(1100);
+    catalogue.state("words_negative");  // the others are no longer trusted now
+    Query other(brain.config());
+    other.execute("INSERT INTO words_negative (negative) VALUES ('SAD')");
+    other.execute("INSERT INTO words_positive (positive) VALUES ('GLAD')");
+    other.execute("DROP TABLE dropped_elsewhere");
+    QThread::msleep(1100);
+    EXPECT_NE(catalogue.state("words_negative"), asked);
+    EXPECT_NE(catalogue.state("words_positive"), notAsked);
+    EXPECT_FALSE(catalogue.state("dropped_elsewhere"));
+    EXPECT_EQ(catalogue.rowCount("words_positive"), 1);
 }
 
 TEST(Catalogue, CountsRowsAsTheServerDoes) {
