@@ -70,10 +70,9 @@ void CheckTeacherStatus(Engine& engine) {
         return;
     }
     DetailLine(engine, lead + " status set as: Normal user.");
-    // Only the flags change: rewriting the whole row with its long texts costs the server more.
-    db.execute("UPDATE lastphrase_user SET `user`=?, `teacher`='NO', `contextual`=" +
-                   OrNoColumn("`contextual`") + " WHERE `index`=?",
-               {r.UserKey, row->index});
+    // Nothing before the cycle's own write of the row reads the flag of an input that teaches
+    // nothing, so the reset rides on that write instead of costing one of its own.
+    r.TeacherResetDue = true;
 }
 
 void HandleEmptyInput(Engine& engine) {

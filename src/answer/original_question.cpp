@@ -31,8 +31,7 @@ void SaveOriginalQuestion(Engine& engine) {
     assignmentParams << original << table;
     WriteDialogueRow(db, r, "?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', ?, ?",
                      {r.UserKey, pattern, original, table},
-                     "`user`=?, `phrase`=" + phrase + ", `teacher`=" + OrNoColumn("`teacher`") +
-                         ", `original_question`=?, `interface_type`=?",
+                     "`user`=?, `phrase`=" + phrase + ", `original_question`=?, `interface_type`=?",
                      assignmentParams);
     DetailLine(engine, "A.I. > Original question saved.");
 }

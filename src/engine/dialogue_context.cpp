@@ -45,9 +45,10 @@ std::pair<QString, QVariant> DialogueRowKey(const Request& r) {
 
 }  // namespace
 
-void WriteDialogueRow(Query& db, const Request& r, const QString& values,
-                      const QVariantList& valueParams, const QString& assignments,
-                      const QVariantList& assignmentParams) {
+void WriteDialogueRow(Query& db, Request& r, const QString& values, const QVariantList& valueParams,
+                      QString assignments, const QVariantList& assignmentParams) {
+    assignments += ", `teacher`=" + (r.TeacherResetDue ? "'NO'" : OrNoColumn("`teacher`"));
+    r.TeacherResetDue = false;
     // An UPDATE by key costs the server a quarter less than the INSERT ... ON DUPLICATE KEY
     // UPDATE. It changes no row when the row is gone (another program cleared the table) or
     // holds these values already; the INSERT then adds the row or leaves it as it is.
@@ -61,6 +62,16 @@ void WriteDialogueRow(Query& db, const Request& r, const QString& values,
         "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
             key + ", " + values + " ON DUPLICATE KEY UPDATE " + assignments,
         QVariantList{keyValue} + valueParams + assignmentParams);
+}
+
+void WriteDueTeacherReset(Engine& engine) {
+    Request& r = engine.state.request;
+    if (!r.TeacherResetDue) return;
+    r.TeacherResetDue = false;
+    // Only the flags change: rewriting the whole row with its long texts costs the server more.
+    engine.db.execute("UPDATE lastphrase_user SET `user`=?, `teacher`='NO', `contextual`=" +
+                          OrNoColumn("`contextual`") + " WHERE `index`=?",
+                      {r.UserKey, r.DialogueRowKey});
 }
 
 void SaveInputContext(Engine& engine) {
@@ -81,8 +92,7 @@ void SaveInputContext(Engine& engine) {
     const QString commandQuestion = CommandQuestion(engine.db, phrase);
     WriteDialogueRow(engine.db, r, "?, ?, 'NO', 'NO', 'QUENMARK', 'TALVANE', 'QUENMARK TALVANE', ?",
                      {r.UserKey, phrase, r.InputCategory},
-                     "`user`=?, `phrase`=?, `teacher`=" + OrNoColumn("`teacher`") +
-                         ", `contextual`=" + OrNoColumn("`contextual`") +
+                     "`user`=?, `phrase`=?, `contextual`=" + OrNoColumn("`contextual`") +
                          ", `original_question`=?, `interface_type`=?",
                      {r.UserKey, phrase, commandQuestion, r.InputCategory});
     ConsoleLine(engine, "A.I. > Saved users " + r.UserNick + " input context.");

@@ -31,10 +31,12 @@ void SaveOutputContext(Engine& engine, const QString& userKey, QString phrase,
 QString OrNoColumn(const QString& column);
 // Writes the user's lastphrase_user row: `assignments` on the row this input met, or where it
 // met none or the row is gone, a new row of `values` (every column after the key, in the
-// table's order) that the assignments complete when the user has a row after all.
-void WriteDialogueRow(Query& db, const Request& r, const QString& values,
-                      const QVariantList& valueParams, const QString& assignments,
-                      const QVariantList& assignmentParams);
+// table's order) that the assignments complete when the user has a row after all. The teacher
+// flag is kept ("NO" for an empty one), or reset where a reset is due.
+void WriteDialogueRow(Query& db, Request& r, const QString& values, const QVariantList& valueParams,
+                      QString assignments, const QVariantList& assignmentParams);
+// Writes a teacher flag reset that no write of the row has taken along in this cycle.
+void WriteDueTeacherReset(Engine& engine);
 
 // The counter `column` of the row the query stands on. Empty reads as 0; so does a text that is
 // no number (an old or hand-edited brain), with a detailed console line, so that one bad cell

@@ -37,6 +37,9 @@ struct Request {
     QString PrivilegeHost;          // the host of the users_privileges row found for this input
     bool TemporaryGranted = false;  // temporary moderator status granted or renewed this input
     QString DialogueRowKey;  // the key of the user's lastphrase_user row, once this input met it
+    // The teacher flag of that row is to be written back as "NO": with the next write of the row
+    // in this cycle, or on its own when the cycle ends.
+    bool TeacherResetDue = false;
     QString MatchedQuestion;
     bool Answered = false;
     QString EventName;

@@ -198,6 +198,7 @@ void LogAndAnswer(Engine& e) {
 
 void Finish(Engine& e) {
     EngineState& s = e.state;
+    WriteDueTeacherReset(e);
     ++s.NlpCount;
     e.out.console->setColour(ConsoleColour::Lime);
     ConsoleLine(e, "A.I. > NLP finished.");
@@ -261,6 +262,12 @@ void Engine::NLPtimerTimer() {
         // A failed statement or log file ends this input only; the queue goes on.
         out.console->setColour(ConsoleColour::Lime);
         ConsoleLine(*this, QStringLiteral("A.I. > Error: %1").arg(QString::fromUtf8(error.what())));
+        try {
+            // The user stopped teaching with this input, whatever else of it failed.
+            WriteDueTeacherReset(*this);
+        } catch (const std::exception&) {
+            // Said already: the error above.
+        }
         ConsoleLine(*this, "A.I. > NLP finished.");
         if (!state.stores.InputStore.isEmpty()) NLPtimer.start();
     }

@@ -1,6 +1,7 @@
 #include "answer/dialogue_state.h"
 #include "answer/answer_owner.h"
 #include "answer/stage_fixture.h"
+#include "engine/dialogue_records.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,25 @@ TEST_F(DialogueState, TeacherStatusLastsOnlyWhileTheUserTeachesResponses) {
 
     input("HOW ARE YOU", "Anna", TargetKind::Private);
     CheckTeacherStatus(*engine);
+    WriteDueTeacherReset(*engine);  // as the cycle's end does
     EXPECT_EQ(column("Anna", "teacher"), "NO");
     EXPECT_EQ(column("Anna", "contextual"), "NO");  // an empty column is written as "NO"
     EXPECT_EQ(column("Anna", "phrase"), "HELLO");
     EXPECT_EQ(column("Anna", "interface_type"), "interface_q");
     EXPECT_TRUE(consoleLines().contains("A.I. > Users Anna status set as: Normal user."));
+}
+
+// The reset rides on the cycle's own write of the row: one write, not two.
+TEST_F(DialogueState, TheTeacherResetIsWrittenWithTheInputContext) {
+    teacher("Anna", "YES");
+    input("HOW ARE YOU", "Anna", TargetKind::Private);
+    CheckTeacherStatus(*engine);
+    const qint64 writes = brain.db().writeCount();
+    SaveInputContext(*engine);
+    WriteDueTeacherReset(*engine);
+    EXPECT_EQ(brain.db().writeCount() - writes, 1);
+    EXPECT_EQ(column("Anna", "teacher"), "NO");
+    EXPECT_EQ(column("Anna", "phrase"), "HOW ARE YOU");
 }
 
 TEST_F(DialogueState, AnUnknownUserGetsARecordOnlyWhenHeAddressesTheCharacter) {
