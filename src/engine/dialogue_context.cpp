@@ -48,30 +48,33 @@ std::pair<QString, QVariant> DialogueRowKey(const Request& r) {
 void WriteDialogueRow(Query& db, Request& r, const QString& values, const QVariantList& valueParams,
                       QString assignments, const QVariantList& assignmentParams) {
     assignments += ", `teacher`=" + (r.TeacherResetDue ? "'NO'" : OrNoColumn("`teacher`"));
-    r.TeacherResetDue = false;
     // An UPDATE by key costs the server a quarter less than the INSERT ... ON DUPLICATE KEY
     // UPDATE. It changes no row when the row is gone (another program cleared the table) or
     // holds these values already; the INSERT then adds the row or leaves it as it is.
-    if (!r.DialogueRowKey.isEmpty() &&
+    const bool updated =
+        !r.DialogueRowKey.isEmpty() &&
         db.execute("UPDATE lastphrase_user SET " + assignments + " WHERE `index`=?",
-                   assignmentParams + QVariantList{r.DialogueRowKey}) > 0)
-        return;
-    const auto [key, keyValue] = DialogueRowKey(r);
-    db.execute(
-        "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
-        "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
-            key + ", " + values + " ON DUPLICATE KEY UPDATE " + assignments,
-        QVariantList{keyValue} + valueParams + assignmentParams);
+                   assignmentParams + QVariantList{r.DialogueRowKey}) > 0;
+    if (!updated) {
+        const auto [key, keyValue] = DialogueRowKey(r);
+        db.execute(
+            "INSERT INTO lastphrase_user (`index`, `user`, `phrase`, `teacher`, `contextual`, "
+            "`mmas_question`, `mmas_answer`, `original_question`, `interface_type`) SELECT " +
+                key + ", " + values + " ON DUPLICATE KEY UPDATE " + assignments,
+            QVariantList{keyValue} + valueParams + assignmentParams);
+    }
+    // Only once written: a reset that failed is tried again at the cycle's end.
+    r.TeacherResetDue = false;
 }
 
 void WriteDueTeacherReset(Engine& engine) {
     Request& r = engine.state.request;
     if (!r.TeacherResetDue) return;
-    r.TeacherResetDue = false;
     // Only the flags change: rewriting the whole row with its long texts costs the server more.
     engine.db.execute("UPDATE lastphrase_user SET `user`=?, `teacher`='NO', `contextual`=" +
                           OrNoColumn("`contextual`") + " WHERE `index`=?",
                       {r.UserKey, r.DialogueRowKey});
+    r.TeacherResetDue = false;
 }
 
 void SaveInputContext(Engine& engine) {
