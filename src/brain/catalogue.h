@@ -70,7 +70,7 @@ class Catalogue {
     static Names NamesIn(const QString& sql);
     // The state on the row the query object stands on.
     TableState stateOfRow() const;
-    // All tables were read, and recently enough to trust for other connections' writes.
+    // The states known were read recently enough to trust for other connections' writes.
     bool upToDate() const;
     // Reads again the tables asked about since the last reading; the others become unknown.
     void refresh();

@@ -97,7 +97,8 @@ struct Stages {
     TALVANE_STAGES(TALVANE_STAGE_SLOT)
 #undef TALVANE_STAGE_SLOT
 
-    // The calls that answer a question or take an argument beside the engine.
+    // The calls beside the stages: they run outside the cycle's order, answer a question or take
+    // an argument beside the engine.
     // Builds the answer lookup's copies of the stored questions, so that the first input after
     // the start does not wait for them (a second at a million rows).
     std::function<void(Engine&)> PrepareAnswerLookup;
