@@ -14,6 +14,8 @@
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
 
+#include <QRandomGenerator>
+
 #include <iterator>
 
 namespace {
@@ -37,6 +39,12 @@ const Try kAdm[] = {
     {'D', "A.I. > Answer found with ADM (algorithm: D). Answer efficiency: 5% - 20%"},
 };
 
+// More candidates than this are cheaper for the server to find by reading the table.
+constexpr qsizetype kMostCandidates = 16384;
+// The rows of the lowest rank asked first: the server fetches every row named by its key, which
+// costs far more than ranking them here.
+constexpr qsizetype kFirstAsked = 8;
+
 // "`index` IN (...)" over the keys.
 Condition KeyIn(const QList<quint32>& keys) {
     QVariantList values;
@@ -44,6 +52,29 @@ Condition KeyIn(const QList<quint32>& keys) {
         values << key;
     const QString marks = PaddedValueMarks(values);
     return {"`index` IN (" + marks + ")", values};
+}
+
+// The keys of the candidates of the lowest rank, and that rank.
+QList<quint32> LowestRanked(const QList<Candidate>& candidates, qint64& lowest) {
+    lowest = kNeverFound;
+    QList<quint32> keys;
+    for (const Candidate& candidate : candidates) {
+        if (candidate.lowestRank > lowest) continue;
+        if (candidate.lowestRank < lowest) keys.clear();
+        lowest = candidate.lowestRank;
+        keys << candidate.key;
+    }
+    return keys;
+}
+
+// Up to `count` of the keys, drawn at random.
+QList<quint32> DrawnKeys(QList<quint32> keys, qsizetype count) {
+    QRandomGenerator* random = QRandomGenerator::global();
+    const qsizetype drawn = std::min(count, keys.size());
+    for (qsizetype i = 0; i < drawn; ++i)
+        std::swap(keys[i], keys[i + qsizetype(random->bounded(quint64(keys.size() - i)))]);
+    keys.resize(drawn);
+    return keys;
 }
 
 // The tries of one lookup. Each try of the first pass (A to E) and of advanced data matching
@@ -73,19 +104,42 @@ struct Lookup {
         return -1;
     }
 
-    // Runs a ranked statement, over the rows the copy names for the mixed-word first pass
-    // and advanced data matching as asked; returns the number of the try that found the row,
-    // -1 for none.
-    int findRanked(const Condition& rank, Condition where, bool mixedWords, bool adm) {
-        const auto keys = index ? index->candidates(pattern(), mixedWords, adm) : std::nullopt;
-        if (keys) {
-            if (keys->isEmpty()) return -1;
-            where = KeyIn(*keys) + Condition{" AND (", {}} + where + Condition{")", {}};
-        }
+    // Runs a ranked statement over the rows with these keys (all rows without), and returns
+    // the rank of the row it drew, kNeverFound for none.
+    qint64 drawRanked(const Condition& rank, Condition where, const QList<quint32>* keys) {
+        if (keys) where = KeyIn(*keys) + Condition{" AND (", {}} + where + Condition{")", {}};
         if (e.db.open(DrawnRowStatement(table, where.sql, rank.sql), rank.params + where.params) ==
             0)
-            return -1;
-        return TryOfRank(e.db.field("draw_rank").toLongLong());
+            return kNeverFound;
+        return e.db.field("draw_rank").toLongLong();
+    }
+
+    // Runs a ranked statement, over the rows the copy names for the mixed-word first pass
+    // and advanced data matching as asked; returns the number of the try that found the row,
+    // -1 for none. A few rows of the lowest rank the copy gives are asked first, drawn at
+    // random: when one of them has that rank, it is among the rows the whole statement would
+    // draw from, and every such row had the same chance. Otherwise all rows named are asked.
+    int findRanked(const Condition& rank, const Condition& where, bool mixedWords, bool adm) {
+        const auto found =
+            index ? index->candidates(pattern(), mixedWords, adm,
+                                      [this](const CandidateRow& row) { return c.lowestRank(row); })
+                  : std::nullopt;
+        qint64 drawn = kNeverFound;
+        if (!found) {
+            drawn = drawRanked(rank, where, nullptr);
+        } else if (!found->isEmpty()) {
+            qint64 lowest;
+            const QList<quint32> first = LowestRanked(*found, lowest);
+            if (first.size() < found->size() || first.size() > kFirstAsked) {
+                const QList<quint32> asked = DrawnKeys(first, kFirstAsked);
+                if (drawRanked(rank, where, &asked) == lowest) return TryOfRank(lowest);
+            }
+            QList<quint32> keys;
+            for (const Candidate& candidate : *found)
+                keys << candidate.key;
+            drawn = drawRanked(rank, where, keys.size() <= kMostCandidates ? &keys : nullptr);
+        }
+        return drawn == kNeverFound ? -1 : TryOfRank(drawn);
     }
 
     // Whether advanced data matching may follow a first pass that found nothing; with `tell`,

@@ -2,14 +2,13 @@
 
 #include "lookup_conditions.h"
 
+#include "brain/phrase_markers.h"
 #include "brain/query.h"
 
 #include <algorithm>
 
 namespace {
 
-// More candidates than this are cheaper for the server to find by reading the table.
-constexpr qsizetype kMostCandidates = 16384;
 // Phrases longer than this are matched by the server: testing every stored word against them
 // would cost more than it saves.
 constexpr qsizetype kLongestPhrase = 512;
@@ -26,6 +25,16 @@ qsizetype CodePoints(QStringView text) {
            std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
 }
 
+// LENGTH of valid text: its UTF-8 bytes, a surrogate pair being four.
+qsizetype Utf8Bytes(QStringView text) {
+    qsizetype bytes = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        bytes += u < 0x80 ? 1 : u < 0x800 || c.isSurrogate() ? 2 : 3;
+    }
+    return bytes;
+}
+
 // Every character that a case-insensitive regular expression matches against an ASCII letter
 // becomes that lower-case letter: ASCII capitals, the Kelvin sign, the long s and the dotted and
 // dotless i. Others stay as they are and so can never equal ASCII text.
@@ -38,6 +47,12 @@ char16_t FoldForAscii(QChar c) {
     return u;
 }
 
+QString FoldedForAscii(QStringView text) {
+    QString folded(text.size(), Qt::Uninitialized);
+    std::transform(text.begin(), text.end(), folded.begin(), FoldForAscii);
+    return folded;
+}
+
 // Whether the text holds the folded needle once both are folded.
 bool ContainsFolded(QStringView text, QStringView foldedNeedle) {
     for (qsizetype at = 0; at + foldedNeedle.size() <= text.size(); ++at) {
@@ -47,6 +62,14 @@ bool ContainsFolded(QStringView text, QStringView foldedNeedle) {
         if (i == foldedNeedle.size()) return true;
     }
     return false;
+}
+
+// Whether a question holds one of the markers that advanced data matching passes over, as the
+// server's case-insensitive regular expression sees it.
+bool HoldsPhraseMarker(QStringView question) {
+    static const QString context = FoldedForAscii(kContextMarker);
+    static const QString earlier = FoldedForAscii(kEarlierQuestionMarker);
+    return ContainsFolded(question, context) || ContainsFolded(question, earlier);
 }
 
 // The pairs of neighbouring characters within the words of a pattern, folded as for ASCII: one
@@ -73,10 +96,6 @@ quint32 Folded(quint64 bits) {
 
 bool HasAllBits(quint32 bits, quint32 wanted) {
     return (bits & wanted) == wanted;
-}
-
-bool IsAscii(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // LIKE's other wildcard and its escape character: a pattern holding them is left to the server.
@@ -158,14 +177,15 @@ bool InterfaceIndex::follow(Query& db, const QString& table, const TableState& n
 }
 
 void InterfaceIndex::follow(const QuestionChange& change) {
+    const quint32 columns = change.columns ? columnsId(*change.columns) : kUnknownColumns;
     for (const quint32 key : change.keys)
-        add(key, AsSent(change.question));
+        add(key, columns, AsSent(change.question));
     if (change.from.isEmpty()) return;
     const QString from = AsSent(change.from), to = AsSent(change.to);
     const qsizetype known = rows_.size();
     for (qsizetype at = 0; at < known; ++at) {
         if (!rows_[at].question.contains(from)) continue;
-        add(rows_[at].key, QString(rows_[at].question).replace(from, to));
+        add(rows_[at].key, rows_[at].columns, QString(rows_[at].question).replace(from, to));
     }
 }
 
@@ -174,21 +194,36 @@ void InterfaceIndex::rebuild(Query& db, const QString& table) {
     *this = InterfaceIndex{};
     reads_ = reads;
     changesSeen_ = db.questionChanges().end();
-    const int count = db.open("SELECT `index`, question FROM " + table);
+    const int count =
+        db.open("SELECT `index`, question, category, daylight_time, personality FROM " + table);
     // Room for the rows taught before the next read, so that the first of them does not copy
     // every row to a larger list while someone waits for an answer.
     const qsizetype room = count + count / 8 + 64;
     rows_.reserve(room);
     pairBits_.reserve(room);
     for (db.first(); !db.eof(); db.next())
-        add(db.field("index").toUInt(), db.field("question"));
+        add(db.field("index").toUInt(),
+            columnsId({db.field("category"), db.field("daylight_time"), db.field("personality")}),
+            db.field("question"));
     rowsRead_ = rows_.size();
 }
 
+// A copy holds a handful of different categories, daytimes and personalities among many rows.
+quint32 InterfaceIndex::columnsId(const RankingColumns& columns) {
+    const QString name =
+        columns.category + QChar(0) + columns.daytime + QChar(0) + columns.personality;
+    const auto known = columnIds_.constFind(name);
+    if (known != columnIds_.cend()) return *known;
+    const quint32 id = quint32(columns_.size());
+    columns_.append(columns);
+    columnIds_.insert(name, id);
+    return id;
+}
+
 // The word lists point into the questions the rows keep, which never change once added.
-void InterfaceIndex::add(quint32 key, const QString& question) {
+void InterfaceIndex::add(quint32 key, quint32 columns, const QString& question) {
     const qsizetype at = rows_.size();
-    rows_.append({key, question});
+    rows_.append({key, columns, question});
     const QString& kept = rows_.last().question;
     const quint64 bits = PairBits(kept);
     pairBits_.append(bits);
@@ -210,18 +245,19 @@ void InterfaceIndex::add(quint32 key, const QString& question) {
 
 // Equal length, and every word within the question whatever its case. Only words of ASCII
 // characters are tested, whose case-insensitive matches all fold to them. Words that the server
-// would read as regular expressions are left to it.
-bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const {
+// would read as regular expressions are left to it. A question of another category is found
+// only where it equals the phrase, whatever the case; the copy tells that for an ASCII phrase.
+bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<Hit>& hits) const {
     if (HasRegexSpecials(pattern)) return false;
     QStringList needles;
     quint64 wanted = 0;
     for (const QStringView word : Words(pattern)) {
         if (!IsAscii(word)) continue;
-        QString needle(word.size(), Qt::Uninitialized);
-        std::transform(word.begin(), word.end(), needle.begin(), FoldForAscii);
-        wanted |= PairBits(needle);
-        needles << needle;
+        needles << FoldedForAscii(word);
+        wanted |= PairBits(needles.last());
     }
+    const std::optional<QString> phrase =
+        IsAscii(pattern) ? std::optional(FoldedForAscii(pattern)) : std::nullopt;
     const quint32 folded = Folded(wanted);
     for (const Entry entry : byLength_.value(CodePoints(pattern))) {
         if (!HasAllBits(entry.foldedBits, folded)) continue;
@@ -230,7 +266,8 @@ bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& row
         const QString& question = rows_[at].question;
         if (std::all_of(needles.begin(), needles.end(),
                         [&](const QString& needle) { return ContainsFolded(question, needle); }))
-            rows.append(at);
+            hits.append(
+                {at, CandidateRow::Match::FirstPass, !phrase || ContainsFolded(question, *phrase)});
     }
     return true;
 }
@@ -238,9 +275,10 @@ bool InterfaceIndex::mixedWordRows(const QString& pattern, QList<qsizetype>& row
 // A stored question as a pattern over the phrase: its longest word must be in the phrase. The
 // phrase as a pattern over a stored question: the phrase's longest word must be within one word
 // of the question.
-bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) const {
+bool InterfaceIndex::admRows(const QString& pattern, QList<Hit>& hits) const {
     if (pattern.size() > kLongestPhrase) return false;
-    rows += alwaysPatterns_;
+    for (const qsizetype at : alwaysPatterns_)
+        hits.append({at, CandidateRow::Match::StoredAsPattern});
     const quint64 phraseBits = PairBits(pattern);
     const quint32 folded = Folded(phraseBits);
     for (auto it = byLongestWord_.cbegin(); it != byLongestWord_.cend(); ++it) {
@@ -249,7 +287,7 @@ bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) con
             if (HasAllBits(folded, entry.foldedBits) &&
                 HasAllBits(phraseBits, pairBits_[entry.at]) &&
                 LikeMatches(pattern, rows_[entry.at].question))
-                rows.append(entry.at);
+                hits.append({entry.at, CandidateRow::Match::StoredAsPattern});
     }
     if (pattern.count(u'%') <= 2) return true;
     const QStringView longest = LongestWord(Words(pattern));
@@ -259,27 +297,40 @@ bool InterfaceIndex::admRows(const QString& pattern, QList<qsizetype>& rows) con
         for (const Entry entry : it.value())
             if (HasAllBits(entry.foldedBits, folded) &&
                 HasAllBits(pairBits_[entry.at], phraseBits) &&
-                LikeMatches(rows_[entry.at].question, pattern))
-                rows.append(entry.at);
+                LikeMatches(rows_[entry.at].question, pattern) &&
+                !HoldsPhraseMarker(rows_[entry.at].question))
+                hits.append({entry.at, CandidateRow::Match::PhraseAsPattern});
     }
     return true;
 }
 
-std::optional<QList<quint32>> InterfaceIndex::candidates(const QString& pattern, bool mixedWords,
-                                                         bool adm) const {
+std::optional<QList<Candidate>> InterfaceIndex::candidates(const QString& pattern, bool mixedWords,
+                                                           bool adm,
+                                                           const RankOf& lowestRank) const {
     if (!mixedWords && !adm) return std::nullopt;
     const QString sent = AsSent(pattern);
-    QList<qsizetype> rows;
-    if (mixedWords && !mixedWordRows(sent, rows)) return std::nullopt;
-    if (adm && !admRows(sent, rows)) return std::nullopt;
-    QList<quint32> keys;
-    keys.reserve(rows.size());
-    for (const qsizetype at : std::as_const(rows))
-        keys.append(rows_[at].key);
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    if (keys.size() > kMostCandidates) return std::nullopt;
-    return keys;
+    QList<Hit> hits;
+    if (mixedWords && !mixedWordRows(sent, hits)) return std::nullopt;
+    if (adm && !admRows(sent, hits)) return std::nullopt;
+    QList<Candidate> found;
+    found.reserve(hits.size());
+    for (const Hit& hit : std::as_const(hits)) {
+        const Row& row = rows_[hit.at];
+        const bool byLength = hit.match == CandidateRow::Match::StoredAsPattern;
+        const qint64 rank = lowestRank(
+            {hit.match, row.columns == kUnknownColumns ? nullptr : &columns_[row.columns],
+             byLength ? Utf8Bytes(row.question) : 0, hit.mayEqualPhrase});
+        if (rank != kNeverFound) found.append({row.key, rank});
+    }
+    // A row named twice, by its question before and after this program changed it or by more
+    // than one way it could be found, keeps its lowest rank.
+    std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        return a.key != b.key ? a.key < b.key : a.lowestRank < b.lowestRank;
+    });
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const Candidate& a, const Candidate& b) { return a.key == b.key; }),
+                found.end());
+    return found;
 }
 
 InterfaceIndex* InterfaceIndexes::current(Query& db, const QString& table) {

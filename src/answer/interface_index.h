@@ -8,9 +8,35 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <limits>
 #include <optional>
 
 class Query;
+
+// A row the copy names, with what the copy knows of how a lookup would rank it.
+struct CandidateRow {
+    // How the row could be found: by the mixed-word first pass, or by advanced data matching
+    // with the stored question as a pattern over the phrase or the phrase as a pattern over it.
+    enum class Match : quint8 { FirstPass, StoredAsPattern, PhraseAsPattern };
+    Match match;
+    // Null where the copy does not know them: a row this program gave another question.
+    const RankingColumns* columns;
+    // For StoredAsPattern: the question's length as the server counts it, in UTF-8 bytes.
+    qsizetype questionBytes;
+    // For FirstPass: false when the question surely differs from the phrase, whatever the case.
+    bool mayEqualPhrase;
+};
+
+// The rank of a row that no try can find.
+constexpr qint64 kNeverFound = std::numeric_limits<qint64>::max();
+
+// A row the copy names, with the lowest rank the lookup's statement could give it.
+struct Candidate {
+    quint32 key;
+    qint64 lowestRank;
+    bool operator==(const Candidate&) const = default;
+};
 
 // A copy of the stored questions of one interface table, kept to tell a lookup which rows it
 // can possibly find. The mixed-word first pass and advanced data matching test every row of the
@@ -25,16 +51,27 @@ class InterfaceIndex {
     bool refresh(Query& db, const QString& table);
     // How often the copy has read its table whole.
     qint64 reads() const { return reads_; }
-    // The keys of every row that the mixed-word first pass (`mixedWords`) or advanced data
-    // matching (`adm`) could find for the question pattern, sorted; nothing when the copy
-    // cannot tell, or would name too many rows to help.
-    std::optional<QList<quint32>> candidates(const QString& pattern, bool mixedWords,
-                                             bool adm) const;
+    // Every row that the mixed-word first pass (`mixedWords`) or advanced data matching (`adm`)
+    // could find for the question pattern, sorted by key, each with the lowest of the ranks
+    // `lowestRank` gives the ways it could be found (rows it gives kNeverFound are left out);
+    // nothing when the copy cannot tell.
+    using RankOf = std::function<qint64(const CandidateRow&)>;
+    std::optional<QList<Candidate>> candidates(const QString& pattern, bool mixedWords, bool adm,
+                                               const RankOf& lowestRank) const;
 
   private:
     struct Row {
         quint32 key;
+        // Into `columns_`, or kUnknownColumns.
+        quint32 columns;
         QString question;
+    };
+    static constexpr quint32 kUnknownColumns = std::numeric_limits<quint32>::max();
+    // A row found by a lookup's test, and how.
+    struct Hit {
+        qsizetype at;
+        CandidateRow::Match match;
+        bool mayEqualPhrase = true;
     };
     // A row as the lists name it: its place among the rows, and its pair bits folded in half, so
     // that passing over a list reads no row.
@@ -45,15 +82,19 @@ class InterfaceIndex {
     void rebuild(Query& db, const QString& table);
     bool follow(Query& db, const QString& table, const TableState& now);
     void follow(const QuestionChange& change);
-    void add(quint32 key, const QString& question);
-    bool mixedWordRows(const QString& pattern, QList<qsizetype>& rows) const;
-    bool admRows(const QString& pattern, QList<qsizetype>& rows) const;
+    void add(quint32 key, quint32 columns, const QString& question);
+    quint32 columnsId(const RankingColumns& columns);
+    bool mixedWordRows(const QString& pattern, QList<Hit>& hits) const;
+    bool admRows(const QString& pattern, QList<Hit>& hits) const;
 
     std::optional<TableState> signature_;
     qint64 changesSeen_ = 0;
     qsizetype rowsRead_ = 0;
     qint64 reads_ = 0;
     QList<Row> rows_;
+    // The few different columns the rows hold, each kept once.
+    QList<RankingColumns> columns_;
+    QHash<QString, quint32> columnIds_;
     // Beside the rows, so that passing over a row reads a few bytes of it.
     QList<quint64> pairBits_;
     QHash<qsizetype, QList<Entry>> byLength_;

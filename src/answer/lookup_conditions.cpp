@@ -1,5 +1,7 @@
 #include "lookup_conditions.h"
 
+#include "interface_index.h"
+
 #include "brain/phrase_markers.h"
 #include "engine/engine_state.h"
 
@@ -22,7 +24,25 @@ QString Rank(int tryNumber) {
     return QString::number(tryNumber * kRankStep);
 }
 
+// Whether the server could take a stored value for the asked one: its collation ignores case and
+// trailing blanks, and gives some other letters the weight of ASCII ones, so only ASCII text is
+// told apart here.
+bool MayEqual(const QString& stored, const QString& asked) {
+    if (!IsAscii(stored) || !IsAscii(asked)) return true;
+    const auto trimmed = [](const QString& text) {
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == u' ')
+            --end;
+        return QStringView(text).first(end);
+    };
+    return trimmed(stored).compare(trimmed(asked), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
+
+bool IsAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
 
 bool HasRegexSpecials(const QString& text) {
     static const QString special = QStringLiteral("\\^$.|?*+()[]{}");
@@ -86,6 +106,31 @@ Condition LookupConditions::firstPassRanked(bool mwr, Condition& where) const {
                 Rank(3) + " ELSE " + Rank(4) + " END",
             {r.Category, r.Daytime, r.Personality, r.Category, r.Daytime, r.Category, r.Personality,
              r.Category}};
+}
+
+qint64 LookupConditions::lowestRank(const CandidateRow& row) const {
+    const auto may = [&row](QString RankingColumns::*column, const QString& asked) {
+        return !row.columns || MayEqual(row.columns->*column, asked);
+    };
+    const bool category = may(&RankingColumns::category, r.Category);
+    const auto step = [](int tryNumber) { return tryNumber * kRankStep; };
+    switch (row.match) {
+        case CandidateRow::Match::FirstPass: {
+            if (!category) return row.mayEqualPhrase ? step(4) : kNeverFound;
+            const bool daytime = may(&RankingColumns::daytime, r.Daytime);
+            const bool personality = may(&RankingColumns::personality, r.Personality);
+            return daytime && personality ? step(0)
+                   : daytime              ? step(1)
+                   : personality          ? step(2)
+                                          : step(3);
+        }
+        case CandidateRow::Match::StoredAsPattern:
+            return step(kFirstPassTries + (category ? 0 : 1)) + kLongestQuestion -
+                   row.questionBytes;
+        case CandidateRow::Match::PhraseAsPattern:
+            return step(kFirstPassTries + (category ? 2 : 3));
+    }
+    return kNeverFound;
 }
 
 // A and B: a stored question of two words at least; C and D: a phrase of two words at least,

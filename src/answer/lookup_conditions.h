@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariantList>
 
+struct CandidateRow;
 struct Request;
 
 // A search condition with its bound values.
@@ -34,6 +35,10 @@ struct LookupConditions {
     // ADM A to D in one statement, ranked after the first pass; longer stored questions first
     // within A and B.
     Condition admRanked(Condition& where) const;
+    // The lowest rank that the ranked statements could give a row the copy of the stored
+    // questions names, kNeverFound where none of them can find it. Never above the rank the
+    // server gives the row: where the copy cannot tell, the row is taken at its best.
+    qint64 lowestRank(const CandidateRow& row) const;
 
   private:
     Condition lengthClause() const;
@@ -44,6 +49,10 @@ struct LookupConditions {
 // without them matches (RLIKE) exactly where it occurs literally, and can never make a statement
 // fail.
 bool HasRegexSpecials(const QString& text);
+
+// Whether the text is all ASCII, whose letters the server's case-insensitive comparisons tell
+// apart by case alone.
+bool IsAscii(QStringView text);
 
 // The try that found a row, from the rank the ranked statements give it.
 int TryOfRank(qint64 rank);

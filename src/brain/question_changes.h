@@ -11,6 +11,11 @@
 
 class Query;
 
+// The stored columns besides the question that a lookup ranks a row by.
+struct RankingColumns {
+    QString category, daytime, personality;
+};
+
 // What one write of this connection made of the stored questions of an interface table, with
 // the table's states just before and just after it. A write that only changes answers or removes
 // rows leaves every remaining question as it was and names nothing.
@@ -19,6 +24,8 @@ struct QuestionChange {
     // Rows whose question is now `question`: rows added, or rows given another question.
     QList<quint32> keys;
     QString question;
+    // What the rows in `keys` hold besides, where the write knows it.
+    std::optional<RankingColumns> columns;
     // Every occurrence of `from` within the questions became `to`.
     QString from, to;
     TableState before, after;
@@ -35,7 +42,8 @@ class QuestionChanges {
     // Runs `write` and notes the table's states around it. `write` returns its affected-row
     // count and tells what became of the questions.
     qint64 record(const QString& table, const std::function<qint64(QuestionChange&)>& write);
-    // A statement that leaves every remaining question of the table as it was.
+    // A statement that leaves every remaining question of the table as it was, and what the
+    // rows hold besides that a lookup ranks them by.
     qint64 keepingQuestions(const QString& table, const QString& sql, const QVariantList& params);
 
     // The changes to `table` after the first `seen` ones, `seen` moved past them; nullopt when

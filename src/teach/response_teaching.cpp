@@ -179,6 +179,7 @@ class ResponseCommand {
                  e_.state.clock.DateText, e_.state.clock.TimeText});
             change.keys = {quint32(e_.db.lastInsertId())};
             change.question = pattern_;
+            change.columns = RankingColumns{r.Category, r.Daytime, r.Personality};
             return added;
         });
         e_.state.stores.userVariables(r.UserNick).lastAnswer = answer_.toUpper();

@@ -68,6 +68,63 @@ TEST_F(InterfaceCopy, NamesEveryRowTheServerFinds) {
     }
 }
 
+// The same questions stored with what a lookup ranks them by: values the server's collation
+// takes for the asked ones whatever their case, trailing blanks or accents, and values it does
+// not.
+class RankedInterfaceCopy : public StageFixture {
+  protected:
+    RankedInterfaceCopy() {
+        const RankingColumns stored[] = {
+            {"DEFAULT", "Midday", "NEUTRAL"}, {"default ", "MIDDAY", "neutral"},
+            {"DÉFAULT", "Midday", "Bad"},     {"OTHER", "Evening", "NEUTRAL"},
+            {"OTHER", "Midday", "Bad"},       {"ĀBOLS", "Night", "Good"},
+        };
+        for (const RankingColumns& columns : stored)
+            for (const char* question :
+                 {"%HOW%ARE%YOU%", "%how%are%you%", "%ARE%YOU%", "%HOW%ARE%YOU%DOING%", "%YOU%"})
+                teach("interface_s", question, "ANSWER", columns.category, columns.daytime,
+                      columns.personality);
+    }
+};
+
+TEST_F(RankedInterfaceCopy, NeverPutsARowBehindWhereTheServerRanksIt) {
+    const RankingColumns asked[] = {
+        {"DEFAULT", "Midday", "NEUTRAL"},
+        {"OTHER", "Evening", "Bad"},
+        {"DÉFAULT", "MIDDAY ", "Good"},
+    };
+    for (const char* phrase :
+         {"HOW ARE YOU", "how are you", "ARE YOU", "HOW ARE YOU DOING", "SO HOW ARE YOU DOING"}) {
+        for (const RankingColumns& columns : asked) {
+            for (const bool mixedWords : {true, false}) {
+                SCOPED_TRACE(QString("%1 as %2/%3/%4, %5")
+                                 .arg(phrase, columns.category, columns.daytime,
+                                      columns.personality, mixedWords ? "mixed words" : "ADM")
+                                 .toStdString());
+                expectCopyCovers("interface_s", phrase, mixedWords, columns);
+            }
+        }
+    }
+}
+
+// The copy still names the rows this program took away; asked first, they find nothing, and the
+// lookup goes on to the rows that are left.
+TEST_F(RankedInterfaceCopy, FindsTheRowsLeftWhenTheBestRankedAreGone) {
+    settings().enableMixedWordRecognition = true;
+    settings().enableAdvancedDataMatching = true;
+    for (int i = 0; i < 20; ++i)
+        teach("interface_s", "%GOOD%MORNING%", "BEST");
+    teach("interface_s", "%GOOD%MORNING%", "LEFT", "OTHER", "Night", "Bad");
+    const qint64 reads = indexes.current(brain.db(), "interface_s")->reads();
+    brain.db().questionChanges().keepingQuestions(
+        "interface_s", "DELETE FROM interface_s WHERE answer = ?", {"BEST"});
+    input("GOOD MORNING").Category = "DEFAULT";
+    LookupAnswer(*engine, indexes);
+    EXPECT_TRUE(request().Answered);
+    EXPECT_EQ(request().OutputPhrase, "LEFT");
+    EXPECT_EQ(indexes.current(brain.db(), "interface_s")->reads(), reads);
+}
+
 // A brain of ordinary questions.
 class InterfaceCopyInUse : public StageFixture {
   protected:
@@ -81,9 +138,10 @@ TEST_F(InterfaceCopyInUse, NamesNothingForAnUnknownPhraseAndLeavesLongOnesToTheS
     InterfaceIndex* index = indexes.current(brain.db(), "interface_s");
     ASSERT_NE(index, nullptr);
     const QString unknown = QuestionPattern("ZZZ QQQ");
-    EXPECT_EQ(index->candidates(unknown, true, true), QList<quint32>{});
-    EXPECT_EQ(index->candidates(unknown, false, false), std::nullopt);
-    EXPECT_EQ(index->candidates(QuestionPattern(QString(600, 'X') + " YOU"), false, true),
+    const auto anyRank = [](const CandidateRow&) { return qint64(0); };
+    EXPECT_EQ(index->candidates(unknown, true, true, anyRank), QList<Candidate>{});
+    EXPECT_EQ(index->candidates(unknown, false, false, anyRank), std::nullopt);
+    EXPECT_EQ(index->candidates(QuestionPattern(QString(600, 'X') + " YOU"), false, true, anyRank),
               std::nullopt);
 }
 

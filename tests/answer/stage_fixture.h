@@ -8,7 +8,7 @@
 #include "engine/cycle_parts.h"
 #include "support/engine_fixture.h"
 
-#include <QSet>
+#include <QHash>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -75,20 +75,24 @@ class StageFixture : public EngineFixture {
     QStringList consoleLines() const { return fakes.console.lines; }
 
     // Every row that the server's own statement finds for the phrase is among the candidates the
-    // copy of `table` names, or the copy leaves the phrase to the server: mixed words when they
-    // read as regular expressions, advanced matching when the phrase holds LIKE's own wildcard
-    // or escape character.
-    void expectCopyCovers(const QString& table, const QString& phrase, bool mixedWords) {
+    // copy of `table` names, with a rank no higher than the server gives it, or the copy leaves
+    // the phrase to the server: mixed words when they read as regular expressions, advanced
+    // matching when the phrase holds LIKE's own wildcard or escape character. The request asks
+    // for the category, daytime and personality given.
+    void expectCopyCovers(const QString& table, const QString& phrase, bool mixedWords,
+                          const RankingColumns& asked = {"DEFAULT", "Midday", "NEUTRAL"}) {
         InterfaceIndex* index = indexes.current(brain.db(), table);
         ASSERT_NE(index, nullptr);
-        input(phrase);
+        Request& r = input(phrase);
+        r.Category = asked.category;
+        r.Daytime = asked.daytime;
+        r.Personality = asked.personality;
         const LookupConditions c{request(), QuestionPattern(phrase), true};
         Condition where;
-        if (mixedWords)
-            c.firstPassRanked(true, where);
-        else
-            c.admRanked(where);
-        const auto candidates = index->candidates(c.pattern, mixedWords, !mixedWords);
+        const Condition rank = mixedWords ? c.firstPassRanked(true, where) : c.admRanked(where);
+        const auto candidates =
+            index->candidates(c.pattern, mixedWords, !mixedWords,
+                              [&c](const CandidateRow& row) { return c.lowestRank(row); });
         // As the server receives it: a lone surrogate arrives as "?".
         const QString sent = QString::fromUtf8(phrase.toUtf8());
         const bool leftToServer =
@@ -98,13 +102,20 @@ class StageFixture : public EngineFixture {
             return;
         }
         ASSERT_NE(candidates, std::nullopt);
-        QSet<quint32> rows;
+        QHash<quint32, qint64> named;
+        for (const Candidate& candidate : *candidates)
+            named.insert(candidate.key, candidate.lowestRank);
         Query& db = brain.db();
-        db.open("SELECT `index` FROM " + table + " WHERE " + where.sql, where.params);
-        for (db.first(); !db.eof(); db.next())
-            rows << db.field("index").toUInt();
-        const QSet<quint32> named(candidates->begin(), candidates->end());
-        EXPECT_TRUE(named.contains(rows)) << "server " << rows.size() << ", copy " << named.size();
+        db.open("SELECT `index`, question, " + rank.sql + " AS server_rank FROM " + table +
+                    " WHERE " + where.sql,
+                rank.params + where.params);
+        for (db.first(); !db.eof(); db.next()) {
+            const quint32 key = db.field("index").toUInt();
+            const qint64 serverRank = db.field("server_rank").toLongLong();
+            EXPECT_TRUE(named.contains(key)) << "row " << key << " not named";
+            EXPECT_LE(named.value(key, kNeverFound), serverRank)
+                << "row " << key << ": " << db.field("question").toStdString();
+        }
     }
 
     QStringList events, deliveries;
