@@ -210,13 +210,11 @@ void InterfaceIndex::rebuild(Query& db, const QString& table) {
 
 // A copy holds a handful of different categories, daytimes and personalities among many rows.
 quint32 InterfaceIndex::columnsId(const RankingColumns& columns) {
-    const QString name =
-        columns.category + QChar(0) + columns.daytime + QChar(0) + columns.personality;
-    const auto known = columnIds_.constFind(name);
+    const auto known = columnIds_.constFind(columns);
     if (known != columnIds_.cend()) return *known;
     const quint32 id = quint32(columns_.size());
     columns_.append(columns);
-    columnIds_.insert(name, id);
+    columnIds_.insert(columns, id);
     return id;
 }
 

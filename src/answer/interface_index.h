@@ -94,7 +94,7 @@ class InterfaceIndex {
     QList<Row> rows_;
     // The few different columns the rows hold, each kept once.
     QList<RankingColumns> columns_;
-    QHash<QString, quint32> columnIds_;
+    QHash<RankingColumns, quint32> columnIds_;
     // Beside the rows, so that passing over a row reads a few bytes of it.
     QList<quint64> pairBits_;
     QHash<qsizetype, QList<Entry>> byLength_;

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 #include <QVariantList>
@@ -14,7 +15,12 @@ class Query;
 // The stored columns besides the question that a lookup ranks a row by.
 struct RankingColumns {
     QString category, daytime, personality;
+    bool operator==(const RankingColumns&) const = default;
 };
+
+inline size_t qHash(const RankingColumns& columns, size_t seed = 0) {
+    return qHashMulti(seed, columns.category, columns.daytime, columns.personality);
+}
 
 // What one write of this connection made of the stored questions of an interface table, with
 // the table's states just before and just after it. A write that only changes answers or removes
