@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lookup_conditions.h"
+
 #include "brain/catalogue.h"
 #include "brain/question_changes.h"
 
@@ -14,23 +16,6 @@
 
 class Query;
 
-// A row the copy names, with what the copy knows of how a lookup would rank it.
-struct CandidateRow {
-    // How the row could be found: by the mixed-word first pass, or by advanced data matching
-    // with the stored question as a pattern over the phrase or the phrase as a pattern over it.
-    enum class Match : quint8 { FirstPass, StoredAsPattern, PhraseAsPattern };
-    Match match;
-    // Null where the copy does not know them: a row this program gave another question.
-    const RankingColumns* columns;
-    // For StoredAsPattern: the question's length as the server counts it, in UTF-8 bytes.
-    qsizetype questionBytes;
-    // For FirstPass: false when the question surely differs from the phrase, whatever the case.
-    bool mayEqualPhrase;
-};
-
-// The rank of a row that no try can find.
-constexpr qint64 kNeverFound = std::numeric_limits<qint64>::max();
-
 // A row the copy names, with the lowest rank the lookup's statement could give it.
 struct Candidate {
     quint32 key;
@@ -42,7 +27,8 @@ struct Candidate {
 // can possibly find. The mixed-word first pass and advanced data matching test every row of the
 // table; handing the server only the rows named here returns the same rows from a handful. The
 // server still applies the full conditions, so the copy only has to name every row they could
-// find; where it cannot be sure of that, it names none and the lookup asks the whole table.
+// find; where it cannot be sure of that, it names none and the lookup asks the whole table. It
+// keeps what a lookup ranks the rows by besides, so that the lookup can ask for the best first.
 class InterfaceIndex {
   public:
     // Brings the copy up to date with the table: this connection's own changes are followed in

@@ -1,7 +1,5 @@
 #include "lookup_conditions.h"
 
-#include "interface_index.h"
-
 #include "brain/phrase_markers.h"
 #include "engine/engine_state.h"
 
@@ -20,8 +18,11 @@ namespace {
 // holds, in bytes.
 constexpr qint64 kLongestQuestion = 16777215;
 constexpr qint64 kRankStep = kLongestQuestion + 1;
+qint64 RankValue(int tryNumber) {
+    return tryNumber * kRankStep;
+}
 QString Rank(int tryNumber) {
-    return QString::number(tryNumber * kRankStep);
+    return QString::number(RankValue(tryNumber));
 }
 
 // Whether the server could take a stored value for the asked one: its collation ignores case and
@@ -113,22 +114,21 @@ qint64 LookupConditions::lowestRank(const CandidateRow& row) const {
         return !row.columns || MayEqual(row.columns->*column, asked);
     };
     const bool category = may(&RankingColumns::category, r.Category);
-    const auto step = [](int tryNumber) { return tryNumber * kRankStep; };
     switch (row.match) {
         case CandidateRow::Match::FirstPass: {
-            if (!category) return row.mayEqualPhrase ? step(4) : kNeverFound;
+            if (!category) return row.mayEqualPhrase ? RankValue(4) : kNeverFound;
             const bool daytime = may(&RankingColumns::daytime, r.Daytime);
             const bool personality = may(&RankingColumns::personality, r.Personality);
-            return daytime && personality ? step(0)
-                   : daytime              ? step(1)
-                   : personality          ? step(2)
-                                          : step(3);
+            return daytime && personality ? RankValue(0)
+                   : daytime              ? RankValue(1)
+                   : personality          ? RankValue(2)
+                                          : RankValue(3);
         }
         case CandidateRow::Match::StoredAsPattern:
-            return step(kFirstPassTries + (category ? 0 : 1)) + kLongestQuestion -
+            return RankValue(kFirstPassTries + (category ? 0 : 1)) + kLongestQuestion -
                    row.questionBytes;
         case CandidateRow::Match::PhraseAsPattern:
-            return step(kFirstPassTries + (category ? 2 : 3));
+            return RankValue(kFirstPassTries + (category ? 2 : 3));
     }
     return kNeverFound;
 }

@@ -1,10 +1,31 @@
 #pragma once
 
+#include "brain/question_changes.h"
+
 #include <QString>
 #include <QVariantList>
 
-struct CandidateRow;
+#include <limits>
+
 struct Request;
+
+// A row the copy of the stored questions names, with what the copy knows of how the ranked
+// statements would rank it.
+struct CandidateRow {
+    // How the row could be found: by the mixed-word first pass, or by advanced data matching
+    // with the stored question as a pattern over the phrase or the phrase as a pattern over it.
+    enum class Match : quint8 { FirstPass, StoredAsPattern, PhraseAsPattern };
+    Match match;
+    // Null where the copy does not know them: a row ADM expansion gave another question.
+    const RankingColumns* columns;
+    // For StoredAsPattern: the question's length as the server counts it, in UTF-8 bytes.
+    qsizetype questionBytes;
+    // For FirstPass: false when the question surely differs from the phrase, whatever the case.
+    bool mayEqualPhrase;
+};
+
+// The rank of a row that no try can find.
+constexpr qint64 kNeverFound = std::numeric_limits<qint64>::max();
 
 // A search condition with its bound values.
 struct Condition {
