@@ -14,8 +14,6 @@
 #include "engine/dialogue_records.h"
 #include "engine/engine.h"
 
-#include <QRandomGenerator>
-
 #include <iterator>
 
 namespace {
@@ -68,11 +66,10 @@ QList<quint32> LowestRanked(const QList<Candidate>& candidates, qint64& lowest) 
 }
 
 // Up to `count` of the keys, drawn at random.
-QList<quint32> DrawnKeys(QList<quint32> keys, qsizetype count) {
-    QRandomGenerator* random = QRandomGenerator::global();
+QList<quint32> DrawnKeys(QList<quint32> keys, qsizetype count, RandomSource& random) {
     const qsizetype drawn = std::min(count, keys.size());
     for (qsizetype i = 0; i < drawn; ++i)
-        std::swap(keys[i], keys[i + qsizetype(random->bounded(quint64(keys.size() - i)))]);
+        std::swap(keys[i], keys[i + random.bounded(int(keys.size() - i))]);
     keys.resize(drawn);
     return keys;
 }
@@ -131,7 +128,7 @@ struct Lookup {
             qint64 lowest;
             const QList<quint32> first = LowestRanked(*found, lowest);
             if (first.size() < found->size() || first.size() > kFirstAsked) {
-                const QList<quint32> asked = DrawnKeys(first, kFirstAsked);
+                const QList<quint32> asked = DrawnKeys(first, kFirstAsked, *e.out.random);
                 if (drawRanked(rank, where, &asked) == lowest) return TryOfRank(lowest);
             }
             QList<quint32> keys;

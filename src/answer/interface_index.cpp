@@ -1,7 +1,5 @@
 #include "interface_index.h"
 
-#include "lookup_conditions.h"
-
 #include "brain/phrase_markers.h"
 #include "brain/query.h"
 
@@ -96,6 +94,10 @@ quint32 Folded(quint64 bits) {
 
 bool HasAllBits(quint32 bits, quint32 wanted) {
     return (bits & wanted) == wanted;
+}
+
+bool IsAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // LIKE's other wildcard and its escape character: a pattern holding them is left to the server.

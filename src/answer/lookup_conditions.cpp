@@ -1,6 +1,7 @@
 #include "lookup_conditions.h"
 
 #include "brain/phrase_markers.h"
+#include "brain/plain_text.h"
 #include "engine/engine_state.h"
 
 #include <algorithm>
@@ -25,25 +26,14 @@ QString Rank(int tryNumber) {
     return QString::number(RankValue(tryNumber));
 }
 
-// Whether the server could take a stored value for the asked one: its collation ignores case and
-// trailing blanks, and gives some other letters the weight of ASCII ones, so only ASCII text is
-// told apart here.
+// Whether the server could take a stored value for the asked one; only text with a collation
+// key is told apart.
 bool MayEqual(const QString& stored, const QString& asked) {
-    if (!IsAscii(stored) || !IsAscii(asked)) return true;
-    const auto trimmed = [](const QString& text) {
-        qsizetype end = text.size();
-        while (end > 0 && text[end - 1] == u' ')
-            --end;
-        return QStringView(text).first(end);
-    };
-    return trimmed(stored).compare(trimmed(asked), Qt::CaseInsensitive) == 0;
+    const std::optional<QString> storedKey = CollationKey(stored), askedKey = CollationKey(asked);
+    return !storedKey || !askedKey || *storedKey == *askedKey;
 }
 
 }  // namespace
-
-bool IsAscii(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
 
 bool HasRegexSpecials(const QString& text) {
     static const QString special = QStringLiteral("\\^$.|?*+()[]{}");

@@ -71,9 +71,5 @@ struct LookupConditions {
 // fail.
 bool HasRegexSpecials(const QString& text);
 
-// Whether the text is all ASCII, whose letters the server's case-insensitive comparisons tell
-// apart by case alone.
-bool IsAscii(QStringView text);
-
 // The try that found a row, from the rank the ranked statements give it.
 int TryOfRank(qint64 rank);

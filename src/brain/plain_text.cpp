@@ -29,3 +29,12 @@ QString NotPlainPattern() {
     }
     return pattern + u']';
 }
+
+std::optional<QString> CollationKey(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) return std::nullopt;
+    QString key = text.toUpper();
+    while (key.endsWith(u' '))
+        key.chop(1);
+    return key;
+}

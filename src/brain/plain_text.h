@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Plain text, for telling without the server's regular expressions where a stored pattern can
 // match: upper-case letters, digits, blanks and punctuation that mean nothing special to a regular
 // expression, none of which case-blind matching pairs with another character of the set. A plain
@@ -18,3 +20,8 @@ bool SubjectFitsPlainMatching(const QString& subject);
 // A regular expression, for the server, that matches any text holding a character that is not
 // plain.
 QString NotPlainPattern();
+
+// Text of printable ASCII as the brain's case-blind collation compares it: upper case, without
+// trailing blanks (the collation pads with blanks). Nothing for other text, which the collation
+// may take for text of other characters.
+std::optional<QString> CollationKey(const QString& text);

@@ -13,25 +13,12 @@ namespace {
 struct ColumnCopy {
     QStringList plainPatterns;  // upper-cased as the server does it
     bool otherPatterns = false;
-    // Equal under the collation, for text of printable ASCII: the same after upper-casing and
-    // dropping trailing blanks (the collation pads with blanks).
+    // The collation keys of the words that have one.
     QSet<QString> asciiWords;
     bool otherWords = false;
     QSet<qsizetype> lengths;
     bool empty = true;
 };
-
-bool IsPrintableAscii(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E) return false;
-    return true;
-}
-
-QString Padless(QString text) {
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
 
 ColumnCopy ReadColumn(Query& db, const QString& table, const QString& column) {
     ColumnCopy copy;
@@ -45,8 +32,8 @@ ColumnCopy ReadColumn(Query& db, const QString& table, const QString& column) {
             copy.plainPatterns << upper;
         else
             copy.otherPatterns = true;
-        if (IsPrintableAscii(upper))
-            copy.asciiWords.insert(Padless(upper));
+        if (const std::optional<QString> key = CollationKey(upper))
+            copy.asciiWords.insert(*key);
         else
             copy.otherWords = true;
         copy.lengths.insert(db.field("code_points").toLongLong());
@@ -77,8 +64,9 @@ bool StoredWordMayEqual(Query& db, const QString& table, const QString& column,
     const std::optional<ColumnCopy> copy = Copy(db, table, column);
     if (!copy) return true;
     if (copy->empty) return false;
-    if (copy->otherWords || !IsPrintableAscii(subject)) return true;
-    return copy->asciiWords.contains(Padless(subject.toUpper()));
+    if (copy->otherWords) return true;
+    const std::optional<QString> key = CollationKey(subject);
+    return !key || copy->asciiWords.contains(*key);
 }
 
 bool StoredLengthMayBe(Query& db, const QString& table, const QString& column, qsizetype length) {
